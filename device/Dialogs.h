@@ -1,0 +1,62 @@
+#pragma once
+// The core's only way to talk to the user: message boxes, questions and the beep.
+// The window shows them as modal dialogs, the batch front end prints them to stderr,
+// tests record them.
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace pramlet {
+
+enum class MsgKind { Error, Warning, Information };
+enum class MsgButton { Ok, Retry, Ignore, Abort };
+
+class Dialogs {
+  public:
+    virtual ~Dialogs() = default;
+    // A modal message box with one button.
+    virtual void message(MsgKind kind, const std::string& text, MsgButton button) = 0;
+    // A question with the buttons Yes and No; true for Yes.
+    virtual bool askYesNo(const std::string& text) = 0;
+    // A question with the buttons Yes and Abort; true for Yes.
+    virtual bool askYesAbort(const std::string& text) = 0;
+    virtual void beep() = 0;
+};
+
+// Thrown after a fatal message has been shown: the program must end. The window quits,
+// the batch front end exits with status 2.
+class ApplicationAbort : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// Shows the message in an error box with the single button Abort, then ends the program
+// by throwing ApplicationAbort.
+[[noreturn]] void AbortW(Dialogs& dialogs, const std::string& text);
+
+// Records everything; questions are answered from a script (Yes when the script is empty).
+class RecordingDialogs : public Dialogs {
+  public:
+    struct Entry {
+        std::string kind; // "error", "warning", "information", "question", "beep"
+        std::string text;
+        std::string button; // "OK", "Retry", "Ignore", "Abort", "Yes/No", "Yes/Abort", ""
+        bool operator==(const Entry&) const = default;
+    };
+    std::vector<Entry> entries;
+    std::vector<bool> answers; // consumed front to back
+
+    void message(MsgKind kind, const std::string& text, MsgButton button) override;
+    bool askYesNo(const std::string& text) override;
+    bool askYesAbort(const std::string& text) override;
+    void beep() override;
+
+  private:
+    bool nextAnswer();
+};
+
+const char* kindName(MsgKind kind);
+const char* buttonName(MsgButton button);
+
+} // namespace pramlet
