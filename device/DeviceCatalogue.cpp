@@ -1,0 +1,80 @@
+#include "device/DeviceCatalogue.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace pramlet {
+
+namespace {
+
+bool startsWith(std::string_view s, std::string_view prefix) {
+    return s.substr(0, prefix.size()) == prefix;
+}
+
+// At position 1 or 2, counted from 1.
+bool atFirstOrSecond(std::string_view s, std::string_view what) {
+    return startsWith(s, what) || (!s.empty() && startsWith(s.substr(1), what));
+}
+
+} // namespace
+
+std::optional<tCpuFamily> FamilyOfFileName(std::string_view fileName) {
+    const std::string upper = AsciiUpper(fileName);
+    if (startsWith(upper, "XMEGA")) return FamilyXMega;
+    if (startsWith(upper, "UTINY") || startsWith(upper, "UMEGA")) return FamilyUPDI;
+    if (startsWith(upper, "PTINY")) return FamilyTiny;
+    if (atFirstOrSecond(upper, "MEGA")) return FamilyMega;
+    if (atFirstOrSecond(upper, "P90")) return FamilyAVR;
+    return std::nullopt;
+}
+
+void TDeviceCatalogue::SetHomePath(const std::string& directory) {
+    fHomePath = directory;
+    if (!fHomePath.empty() && fHomePath.back() != '/') fHomePath += '/';
+}
+
+void TDeviceCatalogue::Scan() {
+    fCPUList.clear();
+    for (auto& names : fNames)
+        names.clear();
+
+    std::vector<std::string> files;
+    std::error_code ec;
+    for (fs::directory_iterator it(fHomePath.empty() ? "." : fHomePath, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        if (!it->is_regular_file(ec)) continue;
+        const std::string name = it->path().filename().string();
+        if (AsciiLower(it->path().extension().string()) == ".dsc") files.push_back(name);
+    }
+    std::sort(files.begin(), files.end());
+
+    for (const std::string& file : files) {
+        const std::optional<tCpuFamily> family = FamilyOfFileName(file);
+        if (!family) continue;
+        const std::string path = fHomePath + file;
+        fLoader.SetIniEditorFileName(path);
+        if (!fLoader.IniEditor().ReadBool("device", "HLL")) continue;
+        std::string cpuName = fLoader.IniEditor().ReadString("device", "device");
+        fNames[*family].push_back(cpuName);
+        fCPUList.push_back({std::move(cpuName), path});
+    }
+    for (auto& names : fNames)
+        std::sort(names.begin(), names.end());
+}
+
+int TDeviceCatalogue::CurCPU(const std::string& CurCPUName) const {
+    const std::string wanted = AsciiUpper(CurCPUName);
+    for (std::size_t i = 0; i < fCPUList.size(); ++i)
+        if (AsciiUpper(fCPUList[i].name) == wanted) return static_cast<int>(i);
+    return -1;
+}
+
+std::string TDeviceCatalogue::CurCPUDSCName(const std::string& CurCPUName) const {
+    const int at = CurCPU(CurCPUName);
+    return at < 0 ? std::string() : fCPUList[at].path;
+}
+
+} // namespace pramlet

@@ -1,0 +1,76 @@
+#pragma once
+// The device catalogue: the description files in the program's directory that describe
+// controllers of the compiler, by family, and the (name, path) list the controller lists
+// select from.
+
+#include "device/DeviceLoader.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pramlet {
+
+enum tCpuFamily : std::uint8_t { FamilyTiny, FamilyAVR, FamilyMega, FamilyXMega, FamilyUPDI };
+inline constexpr int kFamilyCount = 5;
+
+struct TCpuFamilyInfo {
+    std::string_view id;  // name of the controller list
+    std::string_view tab; // caption of its tab
+};
+
+// In tab order, indexed by tCpuFamily.
+inline constexpr std::array<TCpuFamilyInfo, kFamilyCount> kCpuFamilies = {{
+    {"RadioGroupTiny", "TINY"},
+    {"RadioGroupAVR", "AVR"},
+    {"RadioGroupMega", "MEGA"},
+    {"RadioGroupXMega", "XMEGA"},
+    {"RadioGroupUPDI", "UPDI-TINY-MEGA"},
+}};
+
+// The family of a description file by its name without directory, or nullopt when the file does
+// not describe a controller of the compiler. "XMEGA" and "UMEGA" names are decided before the
+// "MEGA" rule, although "MEGA" stands at their second position.
+std::optional<tCpuFamily> FamilyOfFileName(std::string_view fileName);
+
+struct TCpuEntry {
+    std::string name; // controller name from the file, possibly empty
+    std::string path; // HomePath + file name
+    bool operator==(const TCpuEntry&) const = default;
+};
+
+class TDeviceCatalogue {
+  public:
+    explicit TDeviceCatalogue(TDeviceLoader& loader) : fLoader(loader) {}
+
+    // The directory with the description files; a trailing '/' is added when missing.
+    void SetHomePath(const std::string& directory);
+    const std::string& HomePath() const { return fHomePath; }
+
+    // Empties the catalogue and visits every ordinary file "*.dsc" (extension in any case) of
+    // HomePath in the order of their names (byte order), so that the list, and with it the
+    // file a duplicate name selects, is the same on every machine. Each file is opened through
+    // the loader, which keeps the last one open. A missing directory gives an empty catalogue.
+    void Scan();
+
+    // fCPUList: one entry per accepted file, in scan order.
+    const std::vector<TCpuEntry>& CPUList() const { return fCPUList; }
+    // Controller names of one family, sorted by plain byte order (case-sensitive), duplicates
+    // kept.
+    const std::vector<std::string>& Names(tCpuFamily family) const { return fNames[family]; }
+
+    // Position of the first entry whose name equals CurCPUName without regard to case, or -1.
+    int CurCPU(const std::string& CurCPUName) const;
+    // Path of that entry, or the empty text.
+    std::string CurCPUDSCName(const std::string& CurCPUName) const;
+
+  private:
+    TDeviceLoader& fLoader;
+    std::string fHomePath;
+    std::vector<TCpuEntry> fCPUList;
+    std::array<std::vector<std::string>, kFamilyCount> fNames;
+};
+
+} // namespace pramlet
