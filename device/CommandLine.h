@@ -1,0 +1,19 @@
+#pragma once
+// The start-up command line: an output file name and an application name, or a project file of
+// the compiler (".PPRO") that names the main source file.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pramlet {
+
+struct TCommandLine {
+    std::optional<std::string> FileName; // shown in FNameEdit when set
+    std::optional<std::string> AppName;  // shown in AppNameEdit when set
+};
+
+// args: the arguments after the program name.
+TCommandLine ParseCommandLine(const std::vector<std::string>& args);
+
+} // namespace pramlet
