@@ -1,0 +1,27 @@
+#pragma once
+// The batch front end pramlet-cli, callable in-process.
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace pramlet {
+
+struct CliArgs {
+    bool list = false;      // --list
+    std::string devicesDir; // --devices DIR; empty: the program's own directory
+};
+
+// Reads the arguments after the program name. On a usage error returns nullopt and says why
+// in `problem`.
+std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args, std::string& problem);
+
+// The directory of the running program, with a trailing '/'.
+std::string ProgramDirectory();
+
+// Runs pramlet-cli with the arguments after the program name. Results go to `out`, messages
+// and usage errors to `err`. Returns the exit status: 0 done, 2 bad input or a fatal message.
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+} // namespace pramlet

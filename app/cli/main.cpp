@@ -1,0 +1,7 @@
+#include "app/cli/Cli.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    return pramlet::runCli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+}
