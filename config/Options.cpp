@@ -1,0 +1,222 @@
+#include "config/Options.h"
+
+namespace pramlet {
+
+Options::Options() {
+    const auto& cat = optionCatalogue();
+    fStates.reserve(cat.size());
+    for (const auto& d : cat) {
+        OptionState s;
+        s.def = &d;
+        s.enabled = d.enabled;
+        s.caption = d.caption;
+        s.hint = d.hint;
+        s.items = d.items;
+        s.minValue = d.min;
+        s.maxValue = d.max;
+        switch (d.kind) {
+        case OptionKind::CheckBox:
+        case OptionKind::OneOf: s.checked = d.def == "1"; break;
+        case OptionKind::Number:
+        case OptionKind::NumberSpecial:
+            s.special.setLines(d.special);
+            s.text = d.def.empty() ? "0" : d.def;
+            break;
+        case OptionKind::Choice:
+        case OptionKind::RadioGroup:
+            s.text = d.def;
+            for (size_t i = 0; i < d.items.size(); ++i)
+                if (d.items[i] == d.def) s.itemIndex = static_cast<int>(i);
+            break;
+        case OptionKind::CheckList: {
+            int byte = 0;
+            parseDecimal(d.def, byte);
+            s.itemChecked.assign(d.items.size(), false);
+            s.itemEnabled.assign(d.items.size(), true);
+            for (size_t i = 0; i < d.items.size() && i < 31; ++i)
+                s.itemChecked[i] = (byte >> i) & 1;
+            break;
+        }
+        default: s.text = d.def; break;
+        }
+        fIndex.emplace(d.name, fStates.size());
+        fStates.push_back(std::move(s));
+    }
+}
+
+bool Options::has(std::string_view name) const {
+    return fIndex.find(name) != fIndex.end();
+}
+
+const OptionState& Options::operator[](std::string_view name) const {
+    auto it = fIndex.find(name);
+    if (it == fIndex.end()) throw UnknownOption(name);
+    return fStates[it->second];
+}
+
+OptionState& Options::state(std::string_view name) {
+    auto it = fIndex.find(name);
+    if (it == fIndex.end()) throw UnknownOption(name);
+    return fStates[it->second];
+}
+
+void Options::touch(const OptionState& s) {
+    fChanged.insert(s.def->name);
+}
+
+OptionState& Options::edit(std::string_view name) {
+    OptionState& s = state(name);
+    touch(s);
+    return s;
+}
+
+int Options::value(std::string_view name) const {
+    const OptionState& s = (*this)[name];
+    return s.spinRules().read(s.text);
+}
+
+bool Options::valueValid(std::string_view name) const {
+    const OptionState& s = (*this)[name];
+    return s.spinRules().isValid(s.text);
+}
+
+std::string Options::chosen(std::string_view member) const {
+    const OptionState& s = (*this)[member];
+    for (const OptionDef* m : groupMembers(s.def->group))
+        if ((*this)[m->name].checked) return m->name;
+    return {};
+}
+
+std::uint8_t Options::checkListByte(std::string_view name) const {
+    const OptionState& s = (*this)[name];
+    unsigned byte = 0;
+    for (size_t i = 0; i < s.itemChecked.size() && i < 8; ++i)
+        if (s.itemChecked[i]) byte |= 1u << i;
+    return static_cast<std::uint8_t>(byte);
+}
+
+bool Options::setChecked(std::string_view name, bool on) {
+    OptionState& s = state(name);
+    if (s.checked == on) return false;
+    s.checked = on;
+    touch(s);
+    return true;
+}
+
+bool Options::choose(std::string_view member) {
+    OptionState& s = state(member);
+    if (s.checked) return false;
+    for (const OptionDef* m : groupMembers(s.def->group))
+        setChecked(m->name, false);
+    s.checked = true;
+    touch(s);
+    return true;
+}
+
+bool Options::setEnabled(std::string_view name, bool on) {
+    OptionState& s = state(name);
+    if (s.enabled == on) return false;
+    s.enabled = on;
+    touch(s);
+    return true;
+}
+
+bool Options::setVisible(std::string_view name, bool on) {
+    OptionState& s = state(name);
+    if (s.visible == on) return false;
+    s.visible = on;
+    touch(s);
+    return true;
+}
+
+bool Options::setValue(std::string_view name, int value) {
+    OptionState& s = state(name);
+    return setText(name, s.spinRules().write(value));
+}
+
+bool Options::setText(std::string_view name, const std::string& text) {
+    OptionState& s = state(name);
+    if (s.text == text) return false;
+    s.text = text;
+    touch(s);
+    return true;
+}
+
+bool Options::setItemIndex(std::string_view name, int index) {
+    OptionState& s = state(name);
+    if (index < -1 || index >= static_cast<int>(s.items.size())) index = -1;
+    std::string text = index >= 0 ? s.items[index] : std::string();
+    if (s.itemIndex == index && s.text == text) return false;
+    s.itemIndex = index;
+    s.text = text;
+    touch(s);
+    return true;
+}
+
+bool Options::setBounds(std::string_view name, int minValue, int maxValue) {
+    OptionState& s = state(name);
+    if (s.minValue == minValue && s.maxValue == maxValue) return false;
+    s.minValue = minValue;
+    s.maxValue = maxValue;
+    touch(s);
+    return true;
+}
+
+bool Options::setMax(std::string_view name, int maxValue) {
+    return setBounds(name, state(name).minValue, maxValue);
+}
+
+bool Options::setCaption(std::string_view name, const std::string& caption) {
+    OptionState& s = state(name);
+    if (s.caption == caption) return false;
+    s.caption = caption;
+    touch(s);
+    return true;
+}
+
+bool Options::setHint(std::string_view name, const std::string& hint) {
+    OptionState& s = state(name);
+    if (s.hint == hint) return false;
+    s.hint = hint;
+    touch(s);
+    return true;
+}
+
+bool Options::refill(std::string_view name, const std::vector<std::string>& items) {
+    OptionState& s = state(name);
+    int keep = s.itemIndex;
+    bool changed = s.items != items;
+    s.items = items;
+    if (s.def->kind == OptionKind::CheckList) {
+        s.itemChecked.resize(items.size(), false);
+        s.itemEnabled.resize(items.size(), true);
+    }
+    if (changed) touch(s);
+    return setItemIndex(name, keep < static_cast<int>(items.size()) ? keep : -1) || changed;
+}
+
+bool Options::setItemChecked(std::string_view name, int item, bool on) {
+    OptionState& s = state(name);
+    if (item < 0 || item >= static_cast<int>(s.itemChecked.size())) return false;
+    if (s.itemChecked[item] == on) return false;
+    s.itemChecked[item] = on;
+    touch(s);
+    return true;
+}
+
+bool Options::setItemEnabled(std::string_view name, int item, bool on) {
+    OptionState& s = state(name);
+    if (item < 0 || item >= static_cast<int>(s.itemEnabled.size())) return false;
+    if (s.itemEnabled[item] == on) return false;
+    s.itemEnabled[item] = on;
+    touch(s);
+    return true;
+}
+
+std::vector<std::string> Options::takeChanged() {
+    std::vector<std::string> out(fChanged.begin(), fChanged.end());
+    fChanged.clear();
+    return out;
+}
+
+} // namespace pramlet

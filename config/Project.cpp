@@ -1,0 +1,360 @@
+#include "config/Project.h"
+
+#include "config/PortLists.h"
+#include "config/SystemPages.h"
+#include "device/CommandLine.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace pramlet {
+
+namespace {
+
+const PageInfo kPages[kPageCount] = {
+    {"CPUselSheet", "select processor type"},
+    {"DataTypeSheet", "System and Types import"},
+    {"OnChipSheet1", "onChip driver import I"},
+    {"OnChipSheet2", "onChip driver import II"},
+    {"SoftDriverSheet1", "soft driver import I"},
+    {"SoftDriverSheet2", "soft driver import II"},
+    {"SoftDriverSheet3", "soft driver import III"},
+    {"SpecialSheet1", "special driver import I"},
+    {"SpecialSheet2", "special driver import II"},
+    {"SpecialSheet3", "special driver import III"},
+    {"SpecialSheet4", "special driver import IV"},
+    {"PortAsheet", "Port A..E init"},
+    {"PortDsheet", "Port F..K init"},
+    {"PortGsheet", "Port L init"},
+    {"FuseSheet", "Fuses Setup"},
+    {"OutPutShhet", "Save new application"},
+};
+
+using PageRules = void (*)(Project&);
+
+// The rules each page runs on entering it and on a change of its options. The driver,
+// port, fuse and output pages get their rules with their drivers; until then entering
+// them only shows their title.
+const PageRules kPageRules[kPageCount] = {
+    Page0Rules, Page1Rules, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    nullptr,    nullptr,    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+};
+
+bool equalNoCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+} // namespace
+
+const PageInfo& pageInfo(int page) {
+    return kPages[std::clamp(page, 0, kPageCount - 1)];
+}
+
+Project::Project(Dialogs& dialogs) : fDialogs(dialogs), fLoader(dialogs), fCatalogue(fLoader) {
+    fOptions.setText("Tab", kPages[0].title);
+}
+
+const std::vector<std::string>& Project::controllerLists() {
+    static const std::vector<std::string> lists = [] {
+        std::vector<std::string> v;
+        for (const auto& f : kCpuFamilies)
+            v.emplace_back(f.id);
+        return v;
+    }();
+    return lists;
+}
+
+void Project::start(const std::string& homePath, const std::vector<std::string>& args) {
+    fCatalogue.SetHomePath(homePath);
+    TCommandLine cl = ParseCommandLine(args);
+    if (cl.FileName) {
+        FileName = *cl.FileName;
+        fOptions.setText("FNameEdit", FileName);
+    }
+    if (cl.AppName) {
+        AppName = *cl.AppName;
+        fOptions.setText("AppNameEdit", AppName);
+    }
+    fCatalogue.Scan();
+    refillControllerLists();
+    fPage = 0;
+    refresh();
+    notify();
+}
+
+void Project::refillControllerLists() {
+    for (int tab = 0; tab < kFamilyCount; ++tab) {
+        const std::string& list = controllerLists()[tab];
+        fOptions.refill(list, fCatalogue.Names(static_cast<tCpuFamily>(tab)));
+        fOptions.setItemIndex(list, -1);
+    }
+}
+
+const std::vector<std::string>& Project::controllerNames(int tab) const {
+    return fCatalogue.Names(static_cast<tCpuFamily>(std::clamp(tab, 0, kFamilyCount - 1)));
+}
+
+void Project::setFamilyTab(int tab) {
+    fFamilyTab = std::clamp(tab, 0, kFamilyCount - 1);
+    notify();
+}
+
+std::string Project::CurCPUName() const {
+    return fOptions.text(controllerLists()[fFamilyTab]);
+}
+
+int Project::CurCPU() const {
+    return fCatalogue.CurCPU(CurCPUName());
+}
+
+std::string Project::CurCPUDSCName() const {
+    return fCatalogue.CurCPUDSCName(CurCPUName());
+}
+
+void Project::clickController(int tab, int index) {
+    fFamilyTab = std::clamp(tab, 0, kFamilyCount - 1);
+    fOptions.setItemIndex(controllerLists()[fFamilyTab], index);
+    ListBox1ClickCheck();
+    notify();
+}
+
+bool Project::clickControllerByName(const std::string& name) {
+    for (const auto& entry : fCatalogue.CPUList()) {
+        if (!equalNoCase(entry.name, name)) continue;
+        for (int tab = 0; tab < kFamilyCount; ++tab) {
+            const auto& names = controllerNames(tab);
+            auto it = std::find(names.begin(), names.end(), entry.name);
+            if (it != names.end()) {
+                clickController(tab, static_cast<int>(it - names.begin()));
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void Project::ListBox1ClickCheck() {
+    const std::string path = CurCPUDSCName();
+    fLoader.SetIniEditorFileName(path);
+    CPUchanged = true;
+    fLoader.LoadCPU(path, CurCPUData);
+
+    for (const char* box : {"GroupBox1", "GroupBox2", "GroupBox14", "GroupBox15", "GroupBox43",
+                            "FreqSpin", "SysTickSpin", "WatchDogSpin", "VoltSpin"})
+        fOptions.setEnabled(box, true);
+    fOptions.setChecked("LedCheck", false);
+
+    runPageRules(0);
+
+    const int xram = fDerived.ExternRam;
+    for (int n = 0; n < 8; ++n)
+        fOptions.refill("LEDportSpin" + std::to_string(n),
+                        portListItems(CurCPUData, PortList::Ports, xram, "none"));
+    fOptions.refill("ComboBoxRC5", portListItems(CurCPUData, PortList::Pins, xram));
+    fOptions.refill("DDS10portSpin", portListItems(CurCPUData, PortList::Ports, xram, "SPI"));
+    for (const char* list : {"IncrP4PortSpin", "MMCsoftSpin", "SoftSPIportSpin1",
+                             "SoftSPIportSpin2", "LPTdatSpin", "LPTctrlSpin", "WiegandPortSpin"})
+        fOptions.refill(list, portListItems(CurCPUData, PortList::Ports, xram));
+
+    fOptions.setMax("ADCspin", CurCPUData.ADCmax);
+
+    std::vector<std::string> ints;
+    for (int n = 0; n < 8; ++n)
+        if (CurCPUData.Periph.has(static_cast<tPeriphT>(INT0 + n)))
+            ints.push_back("INT" + std::to_string(n));
+    fOptions.refill("WiegandIntSpin", ints);
+    fOptions.setEnabled("WiegandChk", !ints.empty());
+    if (ints.empty()) ruleCheck("WiegandChk", false);
+
+    fOptions.setEnabled("LPTTWIChk", CurCPUData.Periph.has(TWIport));
+}
+
+void Project::setTitle(int page) {
+    if (page == fPage) fOptions.setText("Tab", kPages[page].title);
+}
+
+void Project::setWindowCaption(const std::string& caption) {
+    if (caption == fWindowCaption) return;
+    fWindowCaption = caption;
+    fOptions.edit("Tab"); // the caption travels with the title for the observers
+}
+
+void Project::runPageRules(int page) {
+    if (page < 0 || page >= kPageCount) return;
+    if (kPageRules[page])
+        kPageRules[page](*this);
+    else
+        setTitle(page);
+}
+
+void Project::refresh() {
+    fOptions.setEnabled("PrevBtn", fPage > 0);
+    fOptions.setEnabled("NextBtn", fPage < kPageCount - 1);
+    runPageRules(fPage);
+    OptionState& status = fOptions.edit("StatusLine");
+    if (status.items.size() < 2) status.items.resize(2);
+    status.items[1] = "page " + std::to_string(fPage + 1) + " of 16";
+}
+
+bool Project::next() {
+    if (CurCPU() < 0) {
+        fDialogs.beep();
+        fDialogs.message(MsgKind::Error, "Select CPU type first!", MsgButton::Ok);
+        return false;
+    }
+    if (fPage >= kPageCount - 1) return false;
+    ++fPage;
+    refresh();
+    notify();
+    return true;
+}
+
+void Project::prev() {
+    if (fPage <= 0) return;
+    --fPage;
+    refresh();
+    notify();
+}
+
+void Project::userChanged(std::string_view option, Trigger trigger) {
+    runHandler(handlerFor(option, trigger), option);
+    notify();
+}
+
+void Project::userCheck(std::string_view option, bool on) {
+    fOptions.setChecked(option, on);
+    userChanged(option, Trigger::Click);
+}
+
+void Project::userChoose(std::string_view member) {
+    fOptions.choose(member);
+    userChanged(member, Trigger::Click);
+}
+
+void Project::userSelect(std::string_view option, int index) {
+    fOptions.setItemIndex(option, index);
+    userChanged(option, Trigger::Click);
+}
+
+void Project::userCheckItem(std::string_view option, int item, bool on) {
+    fOptions.setItemChecked(option, item, on);
+    userChanged(option, Trigger::Click);
+}
+
+void Project::userType(std::string_view option, const std::string& text) {
+    fOptions.setText(option, text);
+    userChanged(option, Trigger::Edit);
+}
+
+void Project::userLeave(std::string_view option) {
+    userChanged(option, Trigger::Leave);
+}
+
+void Project::ruleCheck(std::string_view option, bool on) {
+    if (fOptions.setChecked(option, on)) runHandler(handlerFor(option, Trigger::Click), option);
+}
+
+void Project::ruleChoose(std::string_view member) {
+    if (fOptions.choose(member)) runHandler(handlerFor(member, Trigger::Click), member);
+}
+
+void Project::runHandler(Handler h, std::string_view option) {
+    if (h == Handler::None) return;
+    // Baud rates act only on valid text, so that a half-typed value changes nothing.
+    if (h == Handler::Baud1SpinChange && !fOptions.valueValid(option)) return;
+    if (h == Handler::ComboBoxVCCExit && !SupplyVoltageCheck(*this)) return;
+    if (!keepsBuiltFlag(h)) setBuilt(false);
+
+    switch (h) {
+    case Handler::NoInitChkClick:
+    case Handler::RamSpinChanged:
+    case Handler::ComboBoxVCCExit: runPageRules(0); break;
+    case Handler::TypesChkClick:
+    case Handler::BootAreaSpinChanged: runPageRules(1); break;
+    case Handler::Drivers1Click:
+    case Handler::Baud1SpinChange: runPageRules(2); break;
+    case Handler::Drivers1Aclick: runPageRules(3); break;
+    case Handler::Drivers2Click:
+    case Handler::CheckListBoxincrEncBitsClickCheck: runPageRules(4); break;
+    case Handler::KeyBoard4ChkClick:
+        if (fOptions.checked("KeyBoard4Chk")) ruleCheck("KeyBoard8Chk", false);
+        runPageRules(5);
+        break;
+    case Handler::KeyBoard8ChkClick:
+        if (fOptions.checked("KeyBoard8Chk")) ruleCheck("KeyBoard4Chk", false);
+        runPageRules(5);
+        break;
+    case Handler::Drivers3Click: runPageRules(5); break;
+    case Handler::LANdrvClick: runPageRules(6); break;
+    case Handler::LCDgraphChkClick:
+    case Handler::PixFontChkClick:
+    case Handler::GraphXEditExit:
+    case Handler::GraphYEditExit: break; // the LCD graphics rules come with the soft drivers
+    case Handler::RC5click: runPageRules(7); break;
+    case Handler::TWIchkClick: runPageRules(8); break;
+    case Handler::IOexpCheck:
+    case Handler::LCDmultiTWIchkClick:
+    case Handler::LCDmultiSPIchkClick:
+    case Handler::I2C_7segChkClick:
+    case Handler::I2CexpChkClick: runPageRules(9); break;
+    case Handler::SHT11ChkClick: runPageRules(10); break;
+    case Handler::Ports1Click: runPageRules(11); break;
+    case Handler::Ports2Click: runPageRules(12); break;
+    case Handler::Ports3Click: runPageRules(13); break;
+    case Handler::BuildFuse0ChkClick: runPageRules(14); break;
+    case Handler::FuseWrChkClick:
+    case Handler::prgNoneChkClick:
+    case Handler::VoltSpinChanged:
+    case Handler::CurrentSpinChanged:
+    case Handler::progOptsEnaChkClick: break; // the fuse page's own rules
+    case Handler::GlobWarnCheckClick: buttonStates(); break;
+    case Handler::AppNameEditChange:
+        if (RemoveBlankFromAppName(*this)) {
+            requestFocus("AppNameEdit");
+            // Putting the text back is a change of the name again.
+            runHandler(Handler::AppNameEditChange, option);
+        }
+        setBuilt(false);
+        buttonStates();
+        break;
+    case Handler::FNameEditChange:
+        FileName = fOptions.text("FNameEdit");
+        buttonStates();
+        break;
+    case Handler::None: break;
+    }
+}
+
+void Project::setBuilt(bool on) {
+    fOptions.setChecked("LedCheck", on);
+}
+
+void Project::buttonStates() {
+    const bool b = built();
+    for (const char* btn : {"StoreBtn", "ShowBtn", "PrintBtn"})
+        fOptions.setEnabled(btn, b);
+    fOptions.setEnabled("BuildBtn", fOptions.text("AppNameEdit").size() >= 3);
+}
+
+bool Project::readyCheck() {
+    if (built()) return true;
+    fDialogs.message(MsgKind::Error, "first build Application !", MsgButton::Ok);
+    requestFocus("BuildBtn");
+    return false;
+}
+
+void Project::requestFocus(std::string_view option) {
+    if (focusRequest) focusRequest(option);
+}
+
+void Project::notify() {
+    std::vector<std::string> changed = fOptions.takeChanged();
+    if (changed.empty()) return;
+    for (auto& o : fObservers)
+        o(changed);
+}
+
+} // namespace pramlet

@@ -1,0 +1,131 @@
+#pragma once
+// The project: everything the main window owns for the program's run. The device catalogue
+// and record, the option states, the derived values, the current page, the built flag and the
+// listing. The window and the batch front end drive it with user actions; the page rules
+// and the generator read and change it. No widget in here.
+
+#include "config/Derived.h"
+#include "config/Handlers.h"
+#include "config/Options.h"
+#include "device/CpuDesc.h"
+#include "device/DeviceCatalogue.h"
+#include "device/DeviceLoader.h"
+#include "device/Dialogs.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pramlet {
+
+inline constexpr int kPageCount = 16;
+
+struct PageInfo {
+    const char* sheet;
+    const char* title;
+};
+const PageInfo& pageInfo(int page);
+
+class Project {
+  public:
+    explicit Project(Dialogs& dialogs);
+
+    Options& opts() { return fOptions; }
+    const Options& opts() const { return fOptions; }
+    Derived& derived() { return fDerived; }
+    const Derived& derived() const { return fDerived; }
+    const tCpuDesc& cpu() const { return CurCPUData; }
+    Dialogs& dialogs() { return fDialogs; }
+    TDeviceLoader& loader() { return fLoader; }
+    const TDeviceCatalogue& catalogue() const { return fCatalogue; }
+
+    // Start-up: the program's directory, the command line, the catalogue scan, page 0.
+    void start(const std::string& homePath, const std::vector<std::string>& args);
+    const std::string& HomePath() const { return fCatalogue.HomePath(); }
+    std::string helpFile() const { return HomePath() + "Pramlet.HLP"; }
+
+    // The first page: five controller lists on family tabs.
+    static const std::vector<std::string>& controllerLists(); // RadioGroupTiny ..
+    int familyTab() const { return fFamilyTab; }
+    void setFamilyTab(int tab); // changes CurCPUName, loads nothing
+    std::string CurCPUName() const;
+    int CurCPU() const;
+    std::string CurCPUDSCName() const;
+    // Names shown by the list on that tab, sorted.
+    const std::vector<std::string>& controllerNames(int tab) const;
+    // A click on item `index` of the list on tab `tab`: the tab becomes active, the item
+    // selected, and the controller click runs.
+    void clickController(int tab, int index);
+    // The same for the first catalogue entry of that name (letter case ignored); false when
+    // no list holds it.
+    bool clickControllerByName(const std::string& name);
+    void ListBox1ClickCheck();
+
+    // Pages.
+    int page() const { return fPage; }
+    void refresh();
+    bool next(); // false when refused
+    void prev();
+    const std::string& windowCaption() const { return fWindowCaption; }
+    void setWindowCaption(const std::string& caption);
+    // Page rules set the title of their own page only while it is the current one.
+    void setTitle(int page);
+    void runPageRules(int page);
+
+    // A user's change of an option that the window or the batch front end has already
+    // applied to the option's state.
+    void userChanged(std::string_view option, Trigger trigger);
+    // The user's actions, each applied to the option and then reported as userChanged.
+    void userCheck(std::string_view option, bool on);                // click on a check box
+    void userChoose(std::string_view member);                        // click on a group member
+    void userSelect(std::string_view option, int index);             // choice, radio group
+    void userCheckItem(std::string_view option, int item, bool on);  // check list item
+    void userType(std::string_view option, const std::string& text); // an edit of the text
+    void userLeave(std::string_view option);                         // leaving the field
+    // Changes of a check state or chosen member made by a rule: they run the option's
+    // handler as a click would.
+    void ruleCheck(std::string_view option, bool on);
+    void ruleChoose(std::string_view member);
+    void runHandler(Handler h, std::string_view option);
+
+    // Built flag, buttons, ready check.
+    bool built() const { return fOptions.checked("LedCheck"); }
+    void setBuilt(bool on);
+    void buttonStates();
+    bool readyCheck(); // "first build Application !" when not built
+
+    // Data of the output page.
+    std::string FileName;
+    std::string AppName;
+    bool CPUchanged = false;
+    std::vector<std::string> listing;
+    // Set by the window to move the input focus; the batch front end ignores it.
+    std::function<void(std::string_view option)> focusRequest;
+
+    // Locale of the user for reading decimal numbers (the supply voltage).
+    char decimalPoint = '.';
+
+    // Observers are told the names of the options whose state changed; "Tab", "StatusLine"
+    // and "Caption" stand for the title, the status panel and the window caption.
+    using Observer = std::function<void(const std::vector<std::string>& changed)>;
+    void addObserver(Observer o) { fObservers.push_back(std::move(o)); }
+    void notify();
+
+  private:
+    void refillControllerLists();
+    void requestFocus(std::string_view option);
+
+    Dialogs& fDialogs;
+    Options fOptions;
+    Derived fDerived;
+    tCpuDesc CurCPUData;
+    TDeviceLoader fLoader;
+    TDeviceCatalogue fCatalogue;
+    int fFamilyTab = 0;
+    int fPage = 0;
+    std::string fWindowCaption = "Orvex Pramlet [AVR]";
+    std::vector<Observer> fObservers;
+};
+
+} // namespace pramlet

@@ -1,0 +1,132 @@
+#include "ProjectFixture.h"
+
+namespace pramlet::test {
+
+using NavigationTest = ProjectFixture;
+
+TEST_F(NavigationTest, FreshProjectHoldsTheCatalogueDefaults) {
+    EXPECT_EQ(o().value("FreqSpin"), 16000);
+    EXPECT_EQ(o().value("SysTickSpin"), 10);
+    EXPECT_EQ(o().value("WatchDogSpin"), -1);
+    EXPECT_EQ(o().text("WatchDogSpin"), "None");
+    EXPECT_EQ(o().text("SerForm1Spin"), "1 stop bit");
+    EXPECT_EQ(o().text("LCDrowSel"), "2");
+    EXPECT_EQ(o().text("FuseWrChk"), "init only");
+    EXPECT_TRUE(o().checked("ROVA_UDPchk"));
+    EXPECT_TRUE(o().checked("StandardChk"));
+    EXPECT_EQ(o().chosen("HeapIDataChk"), "HeapNoneChk");
+    EXPECT_FALSE(o().enabled("GroupBox1"));
+    EXPECT_FALSE(p.built());
+}
+
+TEST_F(NavigationTest, NumberWithoutBoundsAcceptsAnyValue) {
+    Options& opts = p.opts();
+    opts.setValue("FreqSpin", 123456789);
+    EXPECT_EQ(opts.value("FreqSpin"), 123456789);
+    opts.setValue("FreqSpin", -5);
+    EXPECT_EQ(opts.value("FreqSpin"), -5);
+    opts.setValue("ExceptSpin", 99); // 1..15 clamps
+    EXPECT_EQ(opts.value("ExceptSpin"), 15);
+}
+
+TEST_F(NavigationTest, NextIsRefusedWithoutAController) {
+    EXPECT_FALSE(p.next());
+    EXPECT_EQ(p.page(), 0);
+    ASSERT_EQ(dialogs.entries.size(), 2u);
+    EXPECT_EQ(dialogs.entries[0].kind, "beep");
+    EXPECT_EQ(dialogs.entries[1],
+              (RecordingDialogs::Entry{"error", "Select CPU type first!", "OK"}));
+}
+
+TEST_F(NavigationTest, SwitchingTheFamilyTabChangesTheCurrentNameWithoutLoading) {
+    select("mega16x");
+    EXPECT_EQ(p.CurCPUName(), "mega16x");
+    p.setFamilyTab(0); // TINY: nothing selected there
+    EXPECT_EQ(p.CurCPUName(), "");
+    EXPECT_EQ(p.CurCPU(), -1);
+    EXPECT_EQ(p.cpu().CpuName, "mega16x");
+    EXPECT_FALSE(p.next());
+}
+
+TEST_F(NavigationTest, WalkAllPagesAndBack) {
+    select("mega16x");
+    EXPECT_FALSE(o().enabled("PrevBtn"));
+    EXPECT_TRUE(o().enabled("NextBtn"));
+    for (int page = 1; page < kPageCount; ++page) {
+        ASSERT_TRUE(p.next());
+        EXPECT_EQ(p.page(), page);
+        EXPECT_EQ(o().text("Tab"), pageInfo(page).title);
+        EXPECT_EQ(o()["StatusLine"].items[1], "page " + std::to_string(page + 1) + " of 16");
+    }
+    EXPECT_FALSE(o().enabled("NextBtn"));
+    EXPECT_FALSE(p.next());
+    EXPECT_EQ(p.page(), 15);
+    for (int page = 14; page >= 0; --page) {
+        p.prev();
+        EXPECT_EQ(o().text("Tab"), pageInfo(page).title);
+    }
+    EXPECT_FALSE(o().enabled("PrevBtn"));
+    EXPECT_EQ(o()["StatusLine"].items[1], "page 1 of 16");
+}
+
+TEST_F(NavigationTest, HandledChangeClearsTheBuiltFlagUnhandledKeepsIt) {
+    select("mega16x");
+    p.setBuilt(true);
+    enter("XDataWaitSpin", "2"); // no handler
+    EXPECT_TRUE(p.built());
+    p.userCheck("LCDgraphChk", true); // LCD graphics handlers keep the flag
+    p.userCheck("PixFontChk", true);
+    enter("GraphXEdit", "64");
+    enter("GraphYEdit", "64");
+    EXPECT_TRUE(p.built());
+    enter("FreqSpin", "8000");
+    EXPECT_FALSE(p.built());
+    EXPECT_EQ(p.derived().Frequency, 8000000);
+}
+
+TEST_F(NavigationTest, ButtonStatesFollowNameLengthAndBuiltFlag) {
+    p.userType("AppNameEdit", "ab");
+    EXPECT_FALSE(o().enabled("BuildBtn"));
+    p.userType("AppNameEdit", "abc");
+    EXPECT_TRUE(o().enabled("BuildBtn"));
+    EXPECT_FALSE(o().enabled("StoreBtn"));
+    p.setBuilt(true);
+    p.buttonStates();
+    EXPECT_TRUE(o().enabled("StoreBtn"));
+    EXPECT_TRUE(o().enabled("ShowBtn"));
+    EXPECT_TRUE(o().enabled("PrintBtn"));
+    p.userType("AppNameEdit", "abcd"); // a new name needs a new build
+    EXPECT_FALSE(o().enabled("StoreBtn"));
+}
+
+TEST_F(NavigationTest, BlanksInTheApplicationNameGoOneMessageEach) {
+    std::vector<std::string> focus;
+    p.focusRequest = [&](std::string_view n) { focus.emplace_back(n); };
+    p.userType("AppNameEdit", "my app x");
+    EXPECT_EQ(o().text("AppNameEdit"), "myappx");
+    ASSERT_EQ(dialogs.entries.size(), 2u);
+    EXPECT_EQ(dialogs.entries[1],
+              (RecordingDialogs::Entry{"error", "no spaces in name possible!", "OK"}));
+    EXPECT_EQ(focus, (std::vector<std::string>{"AppNameEdit", "AppNameEdit"}));
+}
+
+TEST_F(NavigationTest, ReadyCheckRefusesWithoutBuild) {
+    std::string focus;
+    p.focusRequest = [&](std::string_view n) { focus = n; };
+    EXPECT_FALSE(p.readyCheck());
+    EXPECT_EQ(dialogs.entries.back(),
+              (RecordingDialogs::Entry{"error", "first build Application !", "OK"}));
+    EXPECT_EQ(focus, "BuildBtn");
+    p.setBuilt(true);
+    EXPECT_TRUE(p.readyCheck());
+}
+
+TEST_F(NavigationTest, ObserversHearTheChangedOptions) {
+    std::vector<std::string> heard;
+    p.addObserver([&](const std::vector<std::string>& c) { heard = c; });
+    select("mega16x");
+    EXPECT_NE(std::find(heard.begin(), heard.end(), "RamSpin"), heard.end());
+    EXPECT_NE(std::find(heard.begin(), heard.end(), "LEDportSpin0"), heard.end());
+}
+
+} // namespace pramlet::test
