@@ -57,6 +57,7 @@ struct Derived {
     // Port and fuse pages (index 0..10 for A..L without I).
     std::array<bool, 11> PortUsed{}, DDRUsed{};
     int Current = 0;
+    std::string Voltage1; // supply voltage text of the fuse block
 
     // Baud divisor of the boot loader: assembler constants such as "067h".
     std::string ps, psh;

@@ -1,0 +1,9 @@
+#include "generator/Sections.h"
+
+namespace pramlet {
+
+// The LED blinker, PWM, switch, user and bank port, disk and graphic LCD entries come with
+// their driver pages. Nothing yet.
+void WriteBlinkPortEntries(Project&, Listing&) {}
+
+} // namespace pramlet

@@ -1,0 +1,9 @@
+#include "generator/Sections.h"
+
+namespace pramlet {
+
+// The LCD, LPT port, I2C expander and segment display entries come with their driver pages.
+// Nothing yet.
+void WriteDisplayEntries(Project&, Listing&) {}
+
+} // namespace pramlet

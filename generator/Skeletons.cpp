@@ -1,0 +1,9 @@
+#include "generator/Sections.h"
+
+namespace pramlet {
+
+// The interrupt, callback and user device skeletons come with the drivers that call them.
+// Nothing yet.
+void WriteSkeletons(Project&, Listing&) {}
+
+} // namespace pramlet
