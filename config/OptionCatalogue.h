@@ -29,28 +29,30 @@ enum class OptionKind {
     PrintDialog,    // window level
 };
 
+// Every member has an initializer, so that rows written with designated initializers may
+// leave out any field.
 struct OptionDef {
-    std::string name;
-    int page = -1;      // 0..15; -1 for window-level controls
-    std::string parent; // enclosing group box; empty: on the page itself
+    std::string name{};
+    int page = -1;        // 0..15; -1 for window-level controls
+    std::string parent{}; // enclosing group box; empty: on the page itself
     OptionKind kind = OptionKind::CheckBox;
-    std::string caption; // the control's own text (box title, check box text, button text)
-    std::string label;   // text of the label beside a control without a caption
-    std::string hint;
+    std::string caption{}; // the control's own text (box title, check box text, button text)
+    std::string label{};   // text of the label beside a control without a caption
+    std::string hint{};
     // Default: check boxes "1"/"0"; one-of members "1" on the group's default member;
     // numbers decimal; choices and radio groups the item text; texts and summaries the
     // text; check lists the byte of checked items, decimal.
-    std::string def;
+    std::string def{};
     int min = 0;
     int max = 0;
     int step = 1;
-    std::vector<std::string> items;
-    std::vector<std::string> special; // lines "name=value", in order
-    bool enabled = true;              // initially enabled
-    std::string group;                // one-of members: name of the group's first member
-    std::string mask;                 // texts: input mask as quoted ("$>AA;1;_", "000")
-    int maxLength = 0;                // texts: at most this many characters; 0 = no limit
-    bool editable = false;            // choices whose text may be typed
+    std::vector<std::string> items{};
+    std::vector<std::string> special{}; // lines "name=value", in order
+    bool enabled = true;                // initially enabled
+    std::string group{};                // one-of members: name of the group's first member
+    std::string mask{};                 // texts: input mask as quoted ("$>AA;1;_", "000")
+    int maxLength = 0;                  // texts: at most this many characters; 0 = no limit
+    bool editable = false;              // choices whose text may be typed
 };
 
 // The whole catalogue in form order: page by page, each group box before its options.
