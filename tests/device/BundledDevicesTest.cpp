@@ -59,7 +59,7 @@ TEST(BundledDevices, EveryFileLoadsSensibly) {
     EXPECT_TRUE(dialogs.entries.empty());
 }
 
-TEST(BundledDevices, DISABLED_LibraryHasAtLeast200Controllers) {
+TEST(BundledDevices, LibraryHasAtLeast200Controllers) {
     RecordingDialogs dialogs;
     TDeviceLoader loader(dialogs);
     TDeviceCatalogue catalogue(loader);
