@@ -8,8 +8,10 @@ namespace pramlet {
 
 std::string trimmed(const std::string& s) {
     size_t b = 0, e = s.size();
-    while (b < e && static_cast<unsigned char>(s[b]) <= 32) ++b;
-    while (e > b && static_cast<unsigned char>(s[e - 1]) <= 32) --e;
+    while (b < e && static_cast<unsigned char>(s[b]) <= 32)
+        ++b;
+    while (e > b && static_cast<unsigned char>(s[e - 1]) <= 32)
+        --e;
     return s.substr(b, e - b);
 }
 
@@ -17,8 +19,10 @@ bool parseDecimal(const std::string& text, int& out) {
     if (text.empty()) return false;
     const char* first = text.data();
     const char* last = first + text.size();
-    if (*first == '+') ++first;
-    if (first == last) return false;
+    if (*first == '+') {
+        ++first;
+        if (first == last || *first == '-') return false;
+    }
     auto [p, ec] = std::from_chars(first, last, out);
     return ec == std::errc() && p == last;
 }
@@ -45,7 +49,9 @@ Line split(const std::string& line) {
     return {trimmed(line.substr(0, eq)), trimmed(line.substr(eq + 1, 255))};
 }
 
-bool lineValue(const Line& l, int& v) { return parseDecimal(l.valueText, v); }
+bool lineValue(const Line& l, int& v) {
+    return parseDecimal(l.valueText, v);
+}
 
 } // namespace
 
@@ -108,7 +114,13 @@ int SpinRules::read(const std::string& text) const {
 
 std::string SpinRules::write(int value) const {
     if (special && special->IsValid(value)) return special->IntToValue(value);
-    if (minValue != maxValue) value = std::clamp(value, minValue, maxValue);
+    // Bounds in the wrong order must not reach std::clamp: the lower one wins.
+    if (minValue != maxValue) {
+        if (value < minValue)
+            value = minValue;
+        else if (value > maxValue)
+            value = maxValue;
+    }
     return std::to_string(value);
 }
 
