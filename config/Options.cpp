@@ -19,9 +19,13 @@ Options::Options() {
         case OptionKind::OneOf: s.checked = d.def == "1"; break;
         case OptionKind::Number:
         case OptionKind::NumberSpecial:
+        {
             s.special.setLines(d.special);
-            s.text = d.def.empty() ? "0" : d.def;
+            int v = 0;
+            parseDecimal(d.def, v);
+            s.text = s.spinRules().write(v); // a special value shows its name
             break;
+        }
         case OptionKind::Choice:
         case OptionKind::RadioGroup:
             s.text = d.def;

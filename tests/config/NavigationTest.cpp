@@ -125,7 +125,7 @@ TEST_F(NavigationTest, ObserversHearTheChangedOptions) {
     std::vector<std::string> heard;
     p.addObserver([&](const std::vector<std::string>& c) { heard = c; });
     select("mega16x");
-    EXPECT_NE(std::find(heard.begin(), heard.end(), "RamSpin"), heard.end());
+    EXPECT_NE(std::find(heard.begin(), heard.end(), "GroupBox1"), heard.end());
     EXPECT_NE(std::find(heard.begin(), heard.end(), "LEDportSpin0"), heard.end());
 }
 

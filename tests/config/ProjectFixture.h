@@ -14,7 +14,9 @@ class ProjectFixture : public ::testing::Test {
 
     void SetUp() override { p.start(std::string(PRAMLET_TEST_DATA) + "/config/", {}); }
 
+    // Controllers are chosen on the first page, as the window offers them.
     void select(const std::string& name) {
+        while (p.page() > 0) p.prev();
         ASSERT_TRUE(p.clickControllerByName(name)) << name;
         dialogs.entries.clear();
     }

@@ -19,7 +19,7 @@ TEST_F(ControllerClickTest, EnablesTheFirstPageAndRefillsPortLists) {
     EXPECT_EQ(o()["DDS10portSpin"].items, (V{"SPI", "PortB", "PortC", "PortD"}));
     EXPECT_EQ(o()["ComboBoxRC5"].items, (V{"PinB", "PinC", "PinD"}));
     EXPECT_EQ(o()["WiegandPortSpin"].items, (V{"PortB", "PortC", "PortD"}));
-    EXPECT_EQ(o()["WiegandIntSpin"].items, (V{"INT1"})); // INT0 stands first in the file
+    EXPECT_EQ(o()["WiegandIntSpin"].items, (V{"INT0", "INT1"})); // RESET stands first
     EXPECT_TRUE(o().enabled("WiegandChk"));
     EXPECT_TRUE(o().enabled("LPTTWIChk"));
     EXPECT_EQ(o()["ADCspin"].maxValue, 8);
