@@ -1,5 +1,6 @@
 #include "config/Project.h"
 
+#include "config/PortFusePages.h"
 #include "config/PortLists.h"
 #include "config/SystemPages.h"
 #include "device/CommandLine.h"
@@ -32,12 +33,12 @@ const PageInfo kPages[kPageCount] = {
 
 using PageRules = void (*)(Project&);
 
-// The rules each page runs on entering it and on a change of its options. The driver,
-// port, fuse and output pages get their rules with their drivers; until then entering
-// them only shows their title.
+// The rules each page runs on entering it and on a change of its options. The driver
+// and output pages get their rules with their drivers; until then entering them only
+// shows their title.
 const PageRules kPageRules[kPageCount] = {
-    Page0Rules, Page1Rules, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-    nullptr,    nullptr,    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    Page0Rules, Page1Rules, nullptr, nullptr,     nullptr,     nullptr,     nullptr,     nullptr,
+    nullptr,    nullptr,    nullptr, Page11Rules, Page12Rules, Page13Rules, Page14Rules, nullptr,
 };
 
 bool equalNoCase(const std::string& a, const std::string& b) {
@@ -55,6 +56,14 @@ const PageInfo& pageInfo(int page) {
 
 Project::Project(Dialogs& dialogs) : fDialogs(dialogs), fLoader(dialogs), fCatalogue(fLoader) {
     fOptions.setText("Tab", kPages[0].title);
+}
+
+TFramePort& Project::frame(int ordinal) {
+    return fFrames.at(static_cast<size_t>(ordinal - 1));
+}
+
+const TFramePort& Project::frame(int ordinal) const {
+    return fFrames.at(static_cast<size_t>(ordinal - 1));
 }
 
 const std::vector<std::string>& Project::controllerLists() {
@@ -305,11 +314,11 @@ void Project::runHandler(Handler h, std::string_view option) {
     case Handler::Ports2Click: runPageRules(12); break;
     case Handler::Ports3Click: runPageRules(13); break;
     case Handler::BuildFuse0ChkClick: runPageRules(14); break;
-    case Handler::FuseWrChkClick:
+    case Handler::FuseWrChkClick: FuseWrChkRule(*this); break;
     case Handler::prgNoneChkClick:
-    case Handler::VoltSpinChanged:
-    case Handler::CurrentSpinChanged:
-    case Handler::progOptsEnaChkClick: break; // the fuse page's own rules
+    case Handler::VoltSpinChanged: break;
+    case Handler::CurrentSpinChanged: SupplyCurrentRule(*this); break;
+    case Handler::progOptsEnaChkClick: WriteOptionsRule(*this); break;
     case Handler::GlobWarnCheckClick: buttonStates(); break;
     case Handler::AppNameEditChange:
         if (RemoveBlankFromAppName(*this)) {

@@ -7,6 +7,7 @@
 #include "config/Derived.h"
 #include "config/Handlers.h"
 #include "config/Options.h"
+#include "config/PortFrame.h"
 #include "device/CpuDesc.h"
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceLoader.h"
@@ -39,6 +40,10 @@ class Project {
     Dialogs& dialogs() { return fDialogs; }
     TDeviceLoader& loader() { return fLoader; }
     const TDeviceCatalogue& catalogue() const { return fCatalogue; }
+    // The port frames FramePortA .. FramePortL by port ordinal 1..11; throws
+    // std::out_of_range for any other ordinal.
+    TFramePort& frame(int ordinal);
+    const TFramePort& frame(int ordinal) const;
 
     // Start-up: the program's directory, the command line, the catalogue scan, page 0.
     void start(const std::string& homePath, const std::vector<std::string>& args);
@@ -122,6 +127,7 @@ class Project {
     tCpuDesc CurCPUData;
     TDeviceLoader fLoader;
     TDeviceCatalogue fCatalogue;
+    TPortFrames fFrames = makePortFrames();
     int fFamilyTab = 0;
     int fPage = 0;
     std::string fWindowCaption = "Orvex Pramlet [AVR]";
