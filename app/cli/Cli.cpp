@@ -1,5 +1,6 @@
 #include "app/cli/Cli.h"
 
+#include "app/cli/BatchBuild.h"
 #include "app/cli/StderrDialogs.h"
 #include "device/DeviceCatalogue.h"
 
@@ -12,7 +13,10 @@ namespace pramlet {
 
 namespace {
 
-constexpr const char* kUsage = "usage: pramlet-cli --list [--devices DIR]\n";
+constexpr const char* kUsage =
+    "usage: pramlet-cli --device NAME [--devices DIR] [--app NAME] [--set OPTION=VALUE]... "
+    "[-o FILE]\n"
+    "       pramlet-cli --list [--devices DIR]\n";
 
 void listCatalogue(const TDeviceCatalogue& catalogue, std::ostream& out) {
     for (int f = 0; f < kFamilyCount; ++f) {
@@ -41,13 +45,28 @@ std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args, std::s
             result.list = true;
         } else if (arg == "--devices") {
             if (!value(result.devicesDir)) return std::nullopt;
+        } else if (arg == "--device") {
+            if (!value(result.device)) return std::nullopt;
+        } else if (arg == "--app") {
+            if (!value(result.app)) return std::nullopt;
+        } else if (arg == "-o") {
+            if (!value(result.outFile)) return std::nullopt;
+        } else if (arg == "--set") {
+            std::string setting;
+            if (!value(setting)) return std::nullopt;
+            const auto eq = setting.find('=');
+            if (eq == std::string::npos || eq == 0) {
+                problem = "--set needs OPTION=VALUE: " + setting;
+                return std::nullopt;
+            }
+            result.settings.push_back({setting.substr(0, eq), setting.substr(eq + 1)});
         } else {
             problem = "unknown argument: " + arg;
             return std::nullopt;
         }
     }
-    if (!result.list) {
-        problem = "nothing to do";
+    if (result.list == !result.device.empty()) {
+        problem = result.list ? "--list and --device exclude each other" : "nothing to do";
         return std::nullopt;
     }
     return result;
@@ -76,6 +95,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << "pramlet-cli: no such directory: " << dir << '\n';
         return 2;
     }
+
+    if (!parsed->list) return runBatchBuild(*parsed, dir, out, err);
 
     StderrDialogs dialogs(err);
     try {

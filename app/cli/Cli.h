@@ -8,9 +8,18 @@
 
 namespace pramlet {
 
+struct CliSetting {
+    std::string option; // control name
+    std::string value;  // as written after "="
+};
+
 struct CliArgs {
-    bool list = false;      // --list
-    std::string devicesDir; // --devices DIR; empty: the program's own directory
+    bool list = false;                // --list
+    std::string devicesDir;           // --devices DIR; empty: the program's own directory
+    std::string device;               // --device NAME: build a program for that controller
+    std::string app = "Demo";         // --app NAME
+    std::vector<CliSetting> settings; // --set OPTION=VALUE, in command-line order
+    std::string outFile;              // -o FILE; empty: the listing goes to `out`
 };
 
 // Reads the arguments after the program name. On a usage error returns nullopt and says why
@@ -21,7 +30,8 @@ std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args, std::s
 std::string ProgramDirectory();
 
 // Runs pramlet-cli with the arguments after the program name. Results go to `out`, messages
-// and usage errors to `err`. Returns the exit status: 0 done, 2 bad input or a fatal message.
+// and usage errors to `err`. Returns the exit status: 0 done, 1 the build ended early, 2 bad
+// input or a fatal message.
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 } // namespace pramlet

@@ -1,0 +1,27 @@
+#pragma once
+// A --set OPTION=VALUE of the batch front end, applied as the user would make the change in
+// the window: the click, selection, typing or cell clicks of that kind of option, each
+// followed by the option's change handler.
+
+#include "app/cli/Cli.h"
+
+#include <string>
+
+namespace pramlet {
+
+class Project;
+struct OptionDef;
+
+// The catalogue entry the setting names, or nullptr with the reason in `problem` when there
+// is none or it is nothing a user sets (a box, a button, a summary, the name of the build).
+const OptionDef* SettableOption(const std::string& name, std::string& problem);
+
+// Applies the setting on the current page. False, with the reason in `problem`, when the
+// option is disabled or hidden now or cannot take the value; the project is then unchanged.
+bool ApplySetting(Project& p, const CliSetting& setting, std::string& problem);
+
+// Text a masked edit with that mask ("$>AA;1;_", "000", "0.0;1;_") accepts for `typed`, or
+// false when it accepts nothing of it.
+bool MaskAccepts(const std::string& mask, const std::string& typed, std::string& accepted);
+
+} // namespace pramlet
