@@ -40,6 +40,9 @@ int runBatchBuild(const CliArgs& args, const std::string& dir, std::ostream& out
             return kBadInput;
         }
 
+    // Questions are answered Yes, as by the user who asked for this build. The build itself
+    // asks none; -o writes its file without the overwrite and backup questions of storing,
+    // since the command line named that file.
     StderrDialogs dialogs(err);
     Project p(dialogs);
     try {
