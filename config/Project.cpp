@@ -1,5 +1,6 @@
 #include "config/Project.h"
 
+#include "config/OutputPage.h"
 #include "config/PortFusePages.h"
 #include "config/PortLists.h"
 #include "config/SystemPages.h"
@@ -34,11 +35,12 @@ const PageInfo kPages[kPageCount] = {
 using PageRules = void (*)(Project&);
 
 // The rules each page runs on entering it and on a change of its options. The driver
-// and output pages get their rules with their drivers; until then entering them only
-// shows their title.
+// pages get their rules with their drivers; until then entering them only shows their
+// title.
 const PageRules kPageRules[kPageCount] = {
-    Page0Rules, Page1Rules, nullptr, nullptr,     nullptr,     nullptr,     nullptr,     nullptr,
-    nullptr,    nullptr,    nullptr, Page11Rules, Page12Rules, Page13Rules, Page14Rules, nullptr,
+    Page0Rules,  Page1Rules,  nullptr,     nullptr,     nullptr, nullptr,
+    nullptr,     nullptr,     nullptr,     nullptr,     nullptr, Page11Rules,
+    Page12Rules, Page13Rules, Page14Rules, Page15Rules,
 };
 
 bool equalNoCase(const std::string& a, const std::string& b) {
@@ -115,12 +117,15 @@ std::string Project::CurCPUName() const {
     return fOptions.text(controllerLists()[fFamilyTab]);
 }
 
+// A list without a selected item means no controller, even where a description without a
+// name put an empty entry into the catalogue.
 int Project::CurCPU() const {
+    if (fOptions.itemIndex(controllerLists()[fFamilyTab]) < 0) return -1;
     return fCatalogue.CurCPU(CurCPUName());
 }
 
 std::string Project::CurCPUDSCName() const {
-    return fCatalogue.CurCPUDSCName(CurCPUName());
+    return CurCPU() < 0 ? std::string() : fCatalogue.CurCPUDSCName(CurCPUName());
 }
 
 void Project::clickController(int tab, int index) {

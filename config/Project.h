@@ -48,7 +48,8 @@ class Project {
     // Start-up: the program's directory, the command line, the catalogue scan, page 0.
     void start(const std::string& homePath, const std::vector<std::string>& args);
     const std::string& HomePath() const { return fCatalogue.HomePath(); }
-    std::string helpFile() const { return HomePath() + "Pramlet.HLP"; }
+    // The help document; HTML, since the desktop has a viewer for that.
+    std::string helpFile() const { return HomePath() + "Pramlet.html"; }
 
     // The first page: five controller lists on family tabs.
     static const std::vector<std::string>& controllerLists(); // RadioGroupTiny ..
