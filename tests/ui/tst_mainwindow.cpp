@@ -1,0 +1,269 @@
+// Drives the real wizard window offscreen: controller lists, navigation, option widgets,
+// build, listing window, store and print.
+
+#include "components/widgets/VelGeneralGrid.h"
+#include "components/widgets/VelSpinEdit.h"
+#include "config/Project.h"
+#include "ui/FramePortWidget.h"
+#include "ui/ListForm.h"
+#include "ui/MainWindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+using namespace pramlet;
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<RecordingDialogs> dialogs;
+    std::unique_ptr<Project> project;
+    std::unique_ptr<MainWindow> window;
+
+    template <class W> W* widget(const char* name) {
+        auto* w = qobject_cast<W*>(window->optionWidget(name));
+        if (!w) qFatal("no widget %s", name);
+        return w;
+    }
+    void clickButton(const char* name) {
+        QTest::mouseClick(widget<QPushButton>(name), Qt::LeftButton);
+    }
+    // Clicks a check box or radio button on its indicator, as a user does.
+    void clickOn(QAbstractButton* b) {
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
+    }
+    void next() { clickButton("NextBtn"); }
+    void prev() { clickButton("PrevBtn"); }
+    void selectController(int tab, const QString& name) {
+        window->controllerTabs()->setCurrentIndex(tab);
+        auto* list = static_cast<QListWidget*>(window->controllerTabs()->widget(tab));
+        auto items = list->findItems(name, Qt::MatchExactly);
+        QVERIFY(!items.isEmpty());
+        QRect r = list->visualItemRect(items.front());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+    }
+    void goToPage(int page) {
+        while (project->page() < page)
+            next();
+        while (project->page() > page)
+            prev();
+    }
+    // Types into a field as a user would and leaves it.
+    void typeInto(QWidget* w, const QString& text) {
+        w->setFocus();
+        if (auto* spin = qobject_cast<TVelSpinEdit*>(w)) {
+            spin->selectAll();
+            QTest::keyClicks(spin, text);
+            QTest::keyClick(spin, Qt::Key_Return);
+        } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+            edit->selectAll();
+            QTest::keyClicks(edit, text);
+            QTest::keyClick(edit, Qt::Key_Return);
+        }
+    }
+    void buildAs(const QString& name) {
+        goToPage(15);
+        typeInto(widget<QLineEdit>("AppNameEdit"), name);
+        clickButton("BuildBtn");
+    }
+
+  private slots:
+    void init() {
+        dialogs = std::make_unique<RecordingDialogs>();
+        project = std::make_unique<Project>(*dialogs);
+        project->start(PRAMLET_TEST_DATA "/config/", {});
+        window = std::make_unique<MainWindow>(*project);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup() {
+        window.reset();
+        project.reset();
+        dialogs.reset();
+    }
+
+    void nextIsRefusedUntilAControllerIsChosen() {
+        next();
+        QCOMPARE(project->page(), 0);
+        QCOMPARE(window->pages()->currentIndex(), 0);
+        QCOMPARE(dialogs->entries.size(), size_t(2));
+        QCOMPARE(dialogs->entries[0].kind, std::string("beep"));
+        QCOMPARE(dialogs->entries[1].text, std::string("Select CPU type first!"));
+    }
+
+    void choosingAControllerEnablesTheFirstPage() {
+        QVERIFY(!widget<QWidget>("GroupBox1")->isEnabled());
+        selectController(2, "mega16x");
+        QCOMPARE(project->CurCPUName(), std::string("mega16x"));
+        QVERIFY(widget<QWidget>("GroupBox1")->isEnabled());
+        QCOMPARE(window->windowTitle(), QString("Orvex Pramlet [AVR] [mega16x]    "));
+        auto* led = widget<QComboBox>("LEDportSpin0");
+        QCOMPARE(led->count(), 4);
+        QCOMPARE(led->itemText(1), QString("PortB"));
+    }
+
+    void walkingAllPagesShowsTitlesAndPageNumbers() {
+        selectController(2, "mega16x");
+        QVERIFY(!widget<QPushButton>("PrevBtn")->isEnabled());
+        for (int page = 1; page < kPageCount; ++page) {
+            next();
+            QCOMPARE(window->pages()->currentIndex(), page);
+            QCOMPARE(window->titleBar()->text(), QString(pageInfo(page).title));
+            QCOMPARE(window->statusPanel(1)->text(), QString("page %1 of 16").arg(page + 1));
+        }
+        QVERIFY(!widget<QPushButton>("NextBtn")->isEnabled());
+        for (int page = 14; page >= 0; --page) {
+            prev();
+            QCOMPARE(window->titleBar()->text(), QString(pageInfo(page).title));
+        }
+        QCOMPARE(window->statusPanel(1)->text(), QString("page 1 of 16"));
+    }
+
+    void externalRamEnablesTheXDataMembers() {
+        selectController(2, "mega128xr");
+        QVERIFY(!widget<QRadioButton>("SysStackxDatChk")->isEnabled());
+        typeInto(widget<TVelSpinEdit>("RamSpin"), "32768");
+        QVERIFY(widget<QCheckBox>("NoInitChk")->isEnabled());
+        next();
+        QVERIFY(widget<QRadioButton>("SysStackxDatChk")->isEnabled());
+        clickOn(widget<QRadioButton>("SysStackxDatChk"));
+        QVERIFY(project->opts().checked("SysStackxDatChk"));
+        prev();
+        typeInto(widget<TVelSpinEdit>("RamSpin"), "none");
+        QVERIFY(widget<QRadioButton>("SysStackiDatChk")->isChecked());
+        QVERIFY(!widget<QRadioButton>("SysStackxDatChk")->isEnabled());
+    }
+
+    void smallRamLimitsTheStack() {
+        selectController(0, "tiny256");
+        project->opts().setValue("SysStackSpin", 40);
+        project->opts().setValue("SysFrameSpin", 40);
+        next();
+        QCOMPARE(widget<TVelSpinEdit>("SysStackSpin")->text(), QString("16"));
+        QCOMPARE(widget<TVelSpinEdit>("SysFrameSpin")->text(), QString("32"));
+        QCOMPARE(widget<QComboBox>("ComboBoxBootArea")->count(), 1);
+        QVERIFY(!widget<QComboBox>("ComboBoxBootArea")->isEnabled());
+    }
+
+    void bootAreaListFollowsTheController() {
+        selectController(2, "mega2k");
+        next();
+        auto* areas = widget<QComboBox>("ComboBoxBootArea");
+        QCOMPARE(areas->count(), 2);
+        QCOMPARE(areas->itemText(1), QString("$1C00-$1FFF"));
+        clickOn(widget<QCheckBox>("BootBlockChk"));
+        QVERIFY(areas->isEnabled());
+        areas->setCurrentIndex(1);
+        emit areas->activated(1);
+        QCOMPARE(widget<QLabel>("ResJmpLabel")->text(), QString("$1C00"));
+        QVERIFY(widget<QRadioButton>("BootSer2Chck")->isEnabled());
+    }
+
+    void blanksAreRemovedFromTheName() {
+        selectController(2, "mega16x");
+        goToPage(15);
+        auto* name = widget<QLineEdit>("AppNameEdit");
+        name->setFocus();
+        QTest::keyClicks(name, "my app");
+        QCOMPARE(name->text(), QString("myapp"));
+        QCOMPARE(dialogs->entries.back().text, std::string("no spaces in name possible!"));
+    }
+
+    void buildShowStoreAndPrint() {
+        QTemporaryDir dir;
+        selectController(2, "mega16x");
+        buildAs("Blinky");
+        QVERIFY(widget<QCheckBox>("LedCheck")->isChecked());
+        QVERIFY(widget<QPushButton>("StoreBtn")->isEnabled());
+        QCOMPARE(project->listing.size() >= 2 ? QString::fromStdString(project->listing.end()[-2])
+                                              : QString(),
+                 QString("end Blinky."));
+
+        // Show: the listing window opens modally; an edit there reaches the listing.
+        QTimer::singleShot(0, [this] {
+            TListForm* form = window->listForm();
+            QCOMPARE(form->windowTitle(), QString("Orvex Pramlet [AVR] [Blinky]"));
+            form->Liste()->appendPlainText("// edited");
+            form->close();
+        });
+        clickButton("ShowBtn");
+        QCOMPARE(QString::fromStdString(project->listing.back()), QString("// edited"));
+
+        // Store: a new file, then the same file again with a backup.
+        const QString file = dir.filePath("blinky");
+        typeInto(widget<QLineEdit>("FNameEdit"), file);
+        clickButton("StoreBtn");
+        QFile stored(file + ".pas");
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        const QByteArray text = stored.readAll();
+        stored.close();
+        QVERIFY(text.startsWith("program Blinky;\r\n"));
+        QVERIFY(text.endsWith("end Blinky.\r\n\r\n// edited\r\n"));
+        dialogs->answers = {true, true};
+        clickButton("StoreBtn");
+        QVERIFY(QFile::exists(dir.filePath("blinky.bak")));
+
+        // Print into a PDF file instead of a printer.
+        const QString pdf = dir.filePath("listing.pdf");
+        window->printDialog = [&](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            printer.setPageOrientation(QPageLayout::Landscape);
+            return true;
+        };
+        clickButton("PrintBtn");
+        QFile printed(pdf);
+        QVERIFY(printed.open(QIODevice::ReadOnly));
+        QVERIFY(printed.readAll().startsWith("%PDF"));
+    }
+
+    void changingAnOptionClearsTheBuiltFlag() {
+        selectController(2, "mega16x");
+        buildAs("Blinky");
+        QVERIFY(widget<QCheckBox>("LedCheck")->isChecked());
+        goToPage(0);
+        typeInto(widget<TVelSpinEdit>("FreqSpin"), "8000");
+        QVERIFY(!widget<QCheckBox>("LedCheck")->isChecked());
+        goToPage(15);
+        QVERIFY(!widget<QPushButton>("StoreBtn")->isEnabled());
+        clickButton("StoreBtn"); // disabled: nothing happens
+        QVERIFY(dialogs->entries.empty() ||
+                dialogs->entries.back().text != "first build Application !");
+    }
+
+    void portFrameCellsToggleBits() {
+        selectController(2, "mega16x");
+        goToPage(11);
+        auto* frame = widget<FramePortWidget>("FramePortC");
+        TVelGeneralGrid* grid = frame->grid();
+        grid->setFocus();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->model()->index(1, 1)).center());
+        QCOMPARE(int(project->frame(3).DDRStatus()), 1);
+        // Bit 7 of port C is absent on this controller: a click changes nothing.
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->model()->index(8, 1)).center());
+        QCOMPARE(int(project->frame(3).DDRStatus()), 1);
+        widget<QPushButton>("NextBtn")->setFocus(); // leaving the frame
+        QVERIFY(project->derived().DDRUsed[2]);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,141 @@
+#include "ui/FramePortWidget.h"
+
+#include "components/widgets/VelGeneralGrid.h"
+#include "components/widgets/VelGridEditor.h"
+#include "components/widgets/VelImageList.h"
+#include "config/Project.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVBoxLayout>
+
+namespace pramlet {
+
+namespace {
+
+constexpr int kSize = 24;
+
+QPixmap blank() {
+    QPixmap p(kSize, kSize);
+    p.fill(Qt::transparent);
+    return p;
+}
+
+// An arrow pointing into the pin (input) or out of it (output).
+QPixmap arrow(bool out) {
+    QPixmap p = blank();
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    const QColor colour = out ? QColor(0xC0, 0x39, 0x2B) : QColor(0x21, 0x6F, 0xB5);
+    g.setPen(QPen(colour, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    g.drawLine(5, 12, 19, 12);
+    QPainterPath head;
+    if (out) {
+        head.moveTo(19, 12), head.lineTo(13, 6), head.moveTo(19, 12), head.lineTo(13, 18);
+    } else {
+        head.moveTo(5, 12), head.lineTo(11, 6), head.moveTo(5, 12), head.lineTo(11, 18);
+    }
+    g.drawPath(head);
+    return p;
+}
+
+QPixmap digit(char d) {
+    QPixmap p = blank();
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    const bool one = d == '1';
+    g.setPen(QPen(QColor(0x40, 0x40, 0x40), 1));
+    g.setBrush(one ? QColor(0xF5, 0xC5, 0x18) : QColor(0xF2, 0xF2, 0xF2));
+    g.drawRoundedRect(QRectF(3.5, 3.5, 17, 17), 3, 3);
+    QFont f = g.font();
+    f.setBold(true);
+    f.setPixelSize(13);
+    g.setFont(f);
+    g.setPen(Qt::black);
+    g.drawText(QRect(3, 3, 18, 18), Qt::AlignCenter, QString(QChar(d)));
+    return p;
+}
+
+QPixmap absent() {
+    QPixmap p = blank();
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.setPen(QPen(QColor(0xB0, 0xB0, 0xB0), 2, Qt::SolidLine, Qt::RoundCap));
+    g.drawLine(7, 7, 17, 17);
+    g.drawLine(17, 7, 7, 17);
+    return p;
+}
+
+} // namespace
+
+std::unique_ptr<TVelImageList> FramePortWidget::makeImageListPort() {
+    auto list = std::make_unique<TVelImageList>(kSize, kSize);
+    list->Add(arrow(false));
+    list->Add(arrow(true));
+    list->Add(digit('0'));
+    list->Add(digit('1'));
+    list->Add(absent());
+    return list;
+}
+
+FramePortWidget::FramePortWidget(Project& project, std::string name, QWidget* parent)
+    : QWidget(parent), fProject(project), fName(std::move(name)), fGrid(new TVelGeneralGrid(this)),
+      fDDR(new TVelGridEditor(this)), fPIN(new TVelGridEditor(this)), fImages(makeImageListPort()) {
+    fGrid->setObjectName("VelGeneralGridPorts");
+    fGrid->setColCount(TFramePort::kColCount);
+    fGrid->setRowCount(TFramePort::kRowCount);
+    fGrid->setFixedRows(1);
+    fGrid->setFixedCols(1);
+    fGrid->setDefaultColWidth(kSize + 6);
+    fGrid->setDefaultRowHeight(kSize + 2);
+    fGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    fGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    fDDR->setObjectName("VelGridEditorDDR");
+    fDDR->setVelGrid(fGrid);
+    fDDR->setColumn(1);
+    fDDR->setStyle(esImageList);
+    fDDR->setImages(fImages.get());
+    fDDR->setTitles({"DDR"});
+    fPIN->setObjectName("VelGridEditorPIN");
+    fPIN->setVelGrid(fGrid);
+    fPIN->setColumn(2);
+    fPIN->setStyle(esImageList);
+    fPIN->setImages(fImages.get());
+    fPIN->setTitles({"Val"});
+    fGrid->setCell(0, 0, "Bit");
+
+    fGrid->setOnSelectCell([this](TVelGeneralGrid*, int col, int row) {
+        if (fProject.frame(ordinal()).VelGeneralGridPortsSelectCell(col, row)) refresh();
+    });
+    fGrid->installEventFilter(this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(fGrid);
+    const int width = fGrid->frameWidth() * 2 + 3 * (kSize + 6) + 2;
+    const int height = fGrid->frameWidth() * 2 + 9 * (kSize + 2) + 2;
+    fGrid->setFixedSize(width, height);
+    refresh();
+}
+
+FramePortWidget::~FramePortWidget() = default;
+
+int FramePortWidget::ordinal() const {
+    return PortOrdinal(fName.back());
+}
+
+void FramePortWidget::refresh() {
+    const TFramePort& frame = fProject.frame(ordinal());
+    for (int row = 1; row < TFramePort::kRowCount; ++row)
+        for (int col = 0; col < TFramePort::kColCount; ++col)
+            fGrid->setCell(col, row, QString::fromStdString(frame.Cell(col, row)));
+}
+
+bool FramePortWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == fGrid && event->type() == QEvent::FocusOut) fProject.userLeave(fName);
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace pramlet

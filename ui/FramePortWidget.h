@@ -1,0 +1,46 @@
+#pragma once
+// The port frame: a small grid of the eight bits of one port with a direction column "DDR"
+// and a value column "Val". A click on a cell toggles the bit in the project's frame model;
+// leaving the frame reports the change to the project.
+
+#include <QWidget>
+
+#include <memory>
+#include <string>
+
+namespace pramlet {
+
+class Project;
+class TVelGeneralGrid;
+class TVelGridEditor;
+class TVelImageList;
+
+class FramePortWidget : public QWidget {
+    Q_OBJECT
+
+  public:
+    FramePortWidget(Project& project, std::string name, QWidget* parent = nullptr);
+    ~FramePortWidget() override;
+
+    // Repaints the cells from the frame model.
+    void refresh();
+    TVelGeneralGrid* grid() const { return fGrid; }
+    // Pictures for the cells: input, output, value 0, value 1, no such pin.
+    static std::unique_ptr<TVelImageList> makeImageListPort();
+    TVelImageList* ImageListPort() const { return fImages.get(); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    int ordinal() const;
+
+    Project& fProject;
+    std::string fName;
+    TVelGeneralGrid* fGrid;
+    TVelGridEditor* fDDR;
+    TVelGridEditor* fPIN;
+    std::unique_ptr<TVelImageList> fImages;
+};
+
+} // namespace pramlet

@@ -1,0 +1,14 @@
+#pragma once
+// The help document, shown in a window of its own.
+
+#include <QString>
+
+class QWidget;
+
+namespace pramlet {
+
+// Opens the help file in a help window; a missing file is reported in a message box.
+// Returns the window (owned by `parent`), or nullptr when the file is missing.
+QWidget* showHelp(QWidget* parent, const QString& helpFile);
+
+} // namespace pramlet

@@ -1,0 +1,63 @@
+#include "ui/ListForm.h"
+
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace pramlet {
+
+TListForm::TListForm(QWidget* parent) : QDialog(parent), fListe(new QPlainTextEdit(this)) {
+    setObjectName("ListForm");
+    setWindowTitle("Orvex Pramlet [AVR] []");
+    setModal(true);
+    fListe->setObjectName("Liste");
+    QFont font("Courier New");
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    font.setPointSize(10);
+    if (!QFontInfo(font).fixedPitch()) {
+        const int size = font.pointSize();
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        font.setPointSize(size);
+    }
+    fListe->setFont(font);
+    fListe->setLineWrapMode(QPlainTextEdit::NoWrap);
+    fListe->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    fListe->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(fListe);
+    resize(754, 638);
+}
+
+std::vector<std::string> TListForm::splitLines(const QString& text) {
+    std::vector<std::string> lines;
+    for (const QString& line : text.split('\n'))
+        lines.push_back(line.toStdString());
+    return lines;
+}
+
+QString TListForm::joinLines(const std::vector<std::string>& lines) {
+    QStringList list;
+    for (const auto& l : lines)
+        list << QString::fromStdString(l);
+    return list.join('\n');
+}
+
+std::vector<std::string> TListForm::showListing(const std::vector<std::string>& lines,
+                                                const std::string& appName) {
+    const QString text = joinLines(lines);
+    if (fListe->toPlainText() != text) fListe->setPlainText(text);
+    setWindowTitle(QString::fromStdString("Orvex Pramlet [AVR] [" + appName + "]"));
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect r = frameGeometry();
+        r.moveCenter(screen->availableGeometry().center());
+        move(r.topLeft());
+    }
+    exec();
+    return splitLines(fListe->toPlainText());
+}
+
+} // namespace pramlet

@@ -1,0 +1,95 @@
+#pragma once
+// The wizard window, generated from the option catalogue: a title bar, the sixteen pages in
+// a stack switched only by prev/next, and the status line. Every widget forwards the user's
+// changes to the project and is repainted from the project's state when it reports a change.
+
+#include "config/Project.h"
+
+#include <QMainWindow>
+
+#include <map>
+#include <string>
+#include <vector>
+
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QPrinter;
+class QPushButton;
+class QStackedWidget;
+class QTabWidget;
+
+namespace pramlet {
+
+class TListForm;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit MainWindow(Project& project, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Project& project() { return fProject; }
+    // The widget that shows an option (for the group members: the member's radio button).
+    QWidget* optionWidget(const std::string& name) const;
+    QStackedWidget* pages() const { return fPages; }
+    QTabWidget* controllerTabs() const { return fControllerTabs; }
+    TListForm* listForm() const { return fListForm; }
+    QLabel* statusPanel(int n) const { return n == 0 ? fStatus0 : fStatus1; }
+    QLabel* titleBar() const { return fTitle; }
+
+    // Commands of the buttons, callable by tests.
+    void BuildBtnClick();
+    void ShowBtnClick();
+    void StoreBtnClick();
+    void PrintBtnClick();
+    void HelpBtnClick();
+    void InfoBtnClick();
+    // Prints to the given printer without the print dialog (tests print to PDF).
+    bool printTo(QPrinter& printer);
+    // Replaces the print dialog; returns false when the user cancels.
+    std::function<bool(QPrinter&)> printDialog;
+    // Replaces the file chooser of FNameEdit; returns the chosen path or nothing.
+    std::function<std::optional<QString>()> fileChooser;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    struct Bound {
+        const OptionDef* def = nullptr;
+        QWidget* widget = nullptr;
+        QLabel* label = nullptr;
+    };
+
+    QWidget* buildPage(int page);
+    QWidget* buildControllerTabs();
+    void fillBox(QWidget* box, const std::string& parent, int page);
+    QWidget* makeWidget(const OptionDef& def);
+    void bind(const OptionDef& def, QWidget* widget, QLabel* label);
+    void connectWidget(const OptionDef& def, QWidget* widget);
+    void refresh(const std::vector<std::string>& names);
+    void refreshAll();
+    void refreshOption(const Bound& b);
+    void refreshControllerLists();
+    void showPage();
+    void focusOption(std::string_view name);
+    void chooseFileName();
+
+    Project& fProject;
+    QStackedWidget* fPages = nullptr;
+    QTabWidget* fControllerTabs = nullptr;
+    QLabel* fTitle = nullptr;
+    QLabel* fStatus0 = nullptr;
+    QLabel* fStatus1 = nullptr;
+    QCheckBox* fLed = nullptr;
+    TListForm* fListForm = nullptr;
+    std::map<std::string, Bound> fBound;
+    std::map<std::string, QButtonGroup*> fGroups;
+    bool fRefreshing = false;
+    std::string fBuiltAppName;
+};
+
+} // namespace pramlet

@@ -1,0 +1,28 @@
+#pragma once
+// Message boxes, questions and the beep of the core, shown as modal Qt dialogs.
+
+#include "device/Dialogs.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace pramlet {
+
+class QtDialogs : public Dialogs {
+  public:
+    explicit QtDialogs(QWidget* parent = nullptr) : fParent(parent) {}
+    void setParent(QWidget* parent) { fParent = parent; }
+
+    void message(MsgKind kind, const std::string& text, MsgButton button) override;
+    bool askYesNo(const std::string& text) override;
+    bool askYesAbort(const std::string& text) override;
+    void beep() override;
+
+  private:
+    QPointer<QWidget> fParent;
+};
+
+// The core's "\r" line breaks as the dialog shows them.
+QString dialogText(const std::string& text);
+
+} // namespace pramlet
