@@ -77,13 +77,6 @@ TEST(PortFrameTest, ClicksToggleOnlyInsideTheMask) {
     EXPECT_EQ(f.PortStatus(), 0x08);
 }
 
-TEST(PortFrameTest, SettersReportAChange) {
-    TFramePort f("FramePortA");
-    EXPECT_TRUE(f.setDDRMask(0xFF));
-    EXPECT_FALSE(f.setDDRMask(0xFF));
-    EXPECT_FALSE(f.setPortStatus(0));
-}
-
 TEST(PortLineWriterTest, DirectionOnlyGivesOnlyTheDirectionLine) {
     TFramePort f("FramePortD");
     f.setDDRMask(0xFF);
