@@ -91,6 +91,7 @@ void Project::start(const std::string& homePath, const std::vector<std::string>&
     }
     fCatalogue.Scan();
     refillControllerLists();
+    SupplyCurrentRule(*this); // once when the window is first shown
     fPage = 0;
     refresh();
     notify();

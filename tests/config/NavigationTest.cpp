@@ -130,3 +130,24 @@ TEST_F(NavigationTest, ObserversHearTheChangedOptions) {
 }
 
 } // namespace pramlet::test
+
+namespace pramlet::test {
+
+using StartUpTest = ProjectFixture;
+
+TEST_F(StartUpTest, SupplyCurrentIsTakenOnceAtStart) {
+    EXPECT_EQ(p.derived().Current, 100);
+    EXPECT_TRUE(o().enabled("VoltSpin"));
+}
+
+TEST_F(StartUpTest, CommandLinePresetsTheNames) {
+    RecordingDialogs d;
+    Project q(d);
+    q.start(std::string(PRAMLET_TEST_DATA) + "/config/", {"/tmp/out/blink.pas", "Blinky"});
+    EXPECT_EQ(q.opts().text("FNameEdit"), "/tmp/out/blink.pas");
+    EXPECT_EQ(q.opts().text("AppNameEdit"), "Blinky");
+    EXPECT_EQ(q.FileName, "/tmp/out/blink.pas");
+    EXPECT_EQ(q.AppName, "Blinky");
+}
+
+} // namespace pramlet::test
