@@ -12,9 +12,11 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTimeEdit>
 
 #include <stdexcept>
@@ -590,8 +592,10 @@ bool TVelGridEditor::PopupOpen() const {
 }
 
 bool TVelGridEditor::ControlHasFocus() const {
-    QWidget* focus = QApplication::focusWidget();
-    return fEditor && focus && (focus == fEditor || fEditor->isAncestorOf(focus));
+    // Also through windows: the drop-down list of a combo box is a window of its own.
+    for (QWidget* w = QApplication::focusWidget(); w && fEditor; w = w->parentWidget())
+        if (w == fEditor) return true;
+    return false;
 }
 
 void TVelGridEditor::InstantActionHandler(void* pObject, int& pNewDelay) {
@@ -605,8 +609,18 @@ void TVelGridEditor::InstantActionHandler(void* pObject, int& pNewDelay) {
         button->click();
     } else if (auto* date = qobject_cast<QDateEdit*>(fEditor)) {
         if (!PopupOpen()) {
-            QKeyEvent open(QEvent::KeyPress, Qt::Key_F4, Qt::NoModifier);
-            QApplication::sendEvent(date, &open);
+            // The calendar opens only by a press on the picker's arrow.
+            QStyleOptionComboBox option;
+            option.initFrom(date);
+            option.editable = true;
+            option.subControls = QStyle::SC_All;
+            const QPointF arrow =
+                date->style()
+                    ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, date)
+                    .center();
+            QMouseEvent press(QEvent::MouseButtonPress, arrow, date->mapToGlobal(arrow),
+                              Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(date, &press);
         }
     }
 }
@@ -634,8 +648,8 @@ bool TVelGridEditor::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::FocusOut) {
             auto* focus = static_cast<QFocusEvent*>(event);
             // Opening the drop-down list is no leaving of the control.
-            if (focus->reason() != Qt::PopupFocusReason && !ControlHasFocus() &&
-                fEditor->isVisible())
+            if (focus->reason() != Qt::PopupFocusReason && !QApplication::activePopupWidget() &&
+                !ControlHasFocus() && fEditor->isVisible())
                 ControlExit();
         } else if (event->type() == QEvent::KeyPress && fOnKeyPress && !fInKeyPress) {
             auto* keyEvent = static_cast<QKeyEvent*>(event);
