@@ -18,9 +18,12 @@ std::string snapshot(const Project& p) {
         s << o.def->name << '|' << o.checked << '|' << o.text << '|' << o.enabled << o.visible
           << '|' << o.itemIndex << '|' << o.minValue << ".." << o.maxValue << '|' << o.caption
           << '|' << o.hint << '|';
-        for (const auto& i : o.items) s << i << ',';
-        for (bool b : o.itemChecked) s << b;
-        for (bool b : o.itemEnabled) s << b;
+        for (const auto& i : o.items)
+            s << i << ',';
+        for (bool b : o.itemChecked)
+            s << b;
+        for (bool b : o.itemEnabled)
+            s << b;
         s << '\n';
     }
     const Derived& d = p.derived();
@@ -83,12 +86,14 @@ TEST_P(IdempotenceTest, EveryPageGivesTheSameStateTwice) {
     for (size_t i = static_cast<size_t>(GetParam()); i < list.size(); i += 7) {
         const std::string name = list[i].name;
         for (int mix = 0; mix < 3; ++mix) {
-            while (p.page() > 0) p.prev();
+            while (p.page() > 0)
+                p.prev();
             ASSERT_TRUE(p.clickControllerByName(name)) << name;
             applyMix(mix);
             ASSERT_TRUE(p.next());
             mixOnSystemPage(mix);
-            while (p.page() < kPageCount - 1) ASSERT_TRUE(p.next());
+            while (p.page() < kPageCount - 1)
+                ASSERT_TRUE(p.next());
             for (int page : kRulePages) {
                 p.runPageRules(page);
                 const std::string once = snapshot(p);
