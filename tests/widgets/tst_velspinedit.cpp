@@ -136,6 +136,27 @@ class TestVelSpinEdit : public QObject {
         QCOMPARE(spin.Text(), QString("12a"));
     }
 
+    void invalidTextSurvivesFocusLoss() {
+        QWidget window;
+        auto* spin = new TVelSpinEdit(&window);
+        auto* other = new QSpinBox(&window);
+        other->move(0, 40);
+        spin->setRange(1, 15);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        spin->setFocus();
+        QTRY_VERIFY(spin->hasFocus());
+        QSignalSpy finished(spin, &QAbstractSpinBox::editingFinished);
+        QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(spin, "0");
+        QCOMPARE(spin->Text(), QString("0"));
+        other->setFocus();
+        QTRY_COMPARE(finished.count(), 1);
+        QCOMPARE(spin->Text(), QString("0"));
+        QVERIFY(!spin->IsValid());
+    }
+
     void steppingShowsNames() {
         TVelSpinEdit spin;
         spin.setRange(-1, 10);
