@@ -1,6 +1,7 @@
 #include "ui/ListForm.h"
 
-#include <QFontDatabase>
+#include "ui/ListingFont.h"
+
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -13,16 +14,7 @@ TListForm::TListForm(QWidget* parent) : QDialog(parent), fListe(new QPlainTextEd
     setWindowTitle("Orvex Pramlet [AVR] []");
     setModal(true);
     fListe->setObjectName("Liste");
-    QFont font("Courier New");
-    font.setStyleHint(QFont::Monospace);
-    font.setFixedPitch(true);
-    font.setPointSize(10);
-    if (!QFontInfo(font).fixedPitch()) {
-        const int size = font.pointSize();
-        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        font.setPointSize(size);
-    }
-    fListe->setFont(font);
+    fListe->setFont(listingFont(10));
     fListe->setLineWrapMode(QPlainTextEdit::NoWrap);
     fListe->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     fListe->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

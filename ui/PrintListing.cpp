@@ -1,6 +1,7 @@
 #include "ui/PrintListing.h"
 
-#include <QFontDatabase>
+#include "ui/ListingFont.h"
+
 #include <QFontMetrics>
 #include <QPageLayout>
 #include <QPainter>
@@ -20,14 +21,7 @@ int printListing(QPrinter& printer, const std::vector<std::string>& lines, QStri
         printer.setPageOrientation(remembered);
         return -1;
     }
-    QFont font("Courier New");
-    font.setStyleHint(QFont::Monospace);
-    font.setFixedPitch(true);
-    font.setPointSize(9);
-    if (!QFontInfo(font).fixedPitch()) {
-        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        font.setPointSize(9);
-    }
+    const QFont font = listingFont(9);
     painter.setFont(font);
     const QFontMetrics metrics(font, &printer);
     const int lineHeight = metrics.lineSpacing();
