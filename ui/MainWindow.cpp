@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -123,6 +124,21 @@ MainWindow::MainWindow(Project& project, QWidget* parent) : QMainWindow(parent),
             [this] { fProject.prev(); });
     connect(static_cast<QPushButton*>(optionWidget("NextBtn")), &QPushButton::clicked, this,
             [this] { fProject.next(); });
+    // Keyboard: Ctrl+PgDown and Ctrl+PgUp walk the pages like next and prev.
+    auto* nextKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), this);
+    // The field being edited is left first, as a click on the button would leave it.
+    auto leaveField = [] {
+        if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();
+    };
+    connect(nextKey, &QShortcut::activated, this, [this, leaveField] {
+        leaveField();
+        if (fProject.opts().enabled("NextBtn")) fProject.next();
+    });
+    auto* prevKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this);
+    connect(prevKey, &QShortcut::activated, this, [this, leaveField] {
+        leaveField();
+        if (fProject.opts().enabled("PrevBtn")) fProject.prev();
+    });
     layout->addLayout(nav);
     setCentralWidget(central);
 

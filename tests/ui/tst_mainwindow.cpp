@@ -135,6 +135,19 @@ class TestMainWindow : public QObject {
         QCOMPARE(window->statusPanel(1)->text(), QString("page 1 of 16"));
     }
 
+    void keyboardWalksThePagesAndLeavesTheField() {
+        selectController(2, "mega16x");
+        auto* freq = widget<TVelSpinEdit>("FreqSpin");
+        freq->setFocus();
+        freq->selectAll();
+        QTest::keyClicks(freq, "4000");
+        QTest::keyClick(window.get(), Qt::Key_PageDown, Qt::ControlModifier);
+        QCOMPARE(project->page(), 1);
+        QCOMPARE(project->derived().Frequency, 4000000);
+        QTest::keyClick(window.get(), Qt::Key_PageUp, Qt::ControlModifier);
+        QCOMPARE(project->page(), 0);
+    }
+
     void externalRamEnablesTheXDataMembers() {
         selectController(2, "mega128xr");
         QVERIFY(!widget<QRadioButton>("SysStackxDatChk")->isEnabled());
