@@ -263,7 +263,6 @@ QWidget* MainWindow::buildControllerTabs() {
         list->setFlow(QListView::LeftToRight); // five columns, read row by row
         list->setWrapping(true);
         list->setResizeMode(QListView::Adjust);
-        list->setUniformItemSizes(true);
         list->setGridSize(QSize(150, 22));
         list->viewport()->installEventFilter(this); // five columns whatever the width
         fControllerTabs->addTab(list, qs(d ? d->caption : listName));
@@ -381,7 +380,6 @@ QWidget* MainWindow::makeWidget(const OptionDef& d) {
     case OptionKind::CheckList: {
         auto* list = new QListWidget;
         list->setSelectionMode(QAbstractItemView::NoSelection);
-        list->setMinimumHeight(90);
         w = list;
         break;
     }
@@ -650,6 +648,10 @@ void MainWindow::refreshOption(const Bound& b) {
             item->setCheckState(i < s.itemChecked.size() && s.itemChecked[i] ? Qt::Checked
                                                                              : Qt::Unchecked);
         }
+        // As tall as its eight items, no taller.
+        const int rows = std::max<int>(8, list->count());
+        list->setFixedHeight(rows * std::max(list->sizeHintForRow(0), 16) + 2 * list->frameWidth() +
+                             4);
         break;
     }
     case OptionKind::RadioGroup: {
