@@ -151,3 +151,27 @@ TEST_F(StartUpTest, CommandLinePresetsTheNames) {
 }
 
 } // namespace pramlet::test
+
+namespace pramlet::test {
+
+using RuleChainTest = ProjectFixture;
+
+// A member chosen by a rule runs its own handler: the page 0 rules put the scheduler back
+// into iData, and the page 1 rules that its handler runs update the derived value at once.
+TEST_F(RuleChainTest, RuleMadeChoiceRunsThatOptionsHandler) {
+    select("mega128xr");
+    enter("RamSpin", "4096");
+    gotoPage(1);
+    p.userChoose("MultiTaskChk");
+    p.userChoose("SchedxDatChk");
+    EXPECT_EQ(p.derived().Scheduler, tRamPage::xData);
+    gotoPage(0);
+    p.setBuilt(true);
+    enter("RamSpin", "0");
+    EXPECT_TRUE(o().checked("SchediDatChk"));
+    EXPECT_EQ(p.derived().Scheduler, tRamPage::iData);   // page 1 rules ran from page 0
+    EXPECT_EQ(o().text("Tab"), "select processor type"); // the title stays the page's own
+    EXPECT_FALSE(p.built());
+}
+
+} // namespace pramlet::test

@@ -21,6 +21,7 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
 
@@ -258,6 +259,49 @@ class TestMainWindow : public QObject {
         clickButton("StoreBtn"); // disabled: nothing happens
         QVERIFY(dialogs->entries.empty() ||
                 dialogs->entries.back().text != "first build Application !");
+    }
+
+    void doubleClickOnTheFileNameOpensTheChooser() {
+        selectController(2, "mega16x");
+        goToPage(15);
+        int asked = 0;
+        window->fileChooser = [&]() -> std::optional<QString> {
+            ++asked;
+            return QString("/tmp/chosen.pas");
+        };
+        auto* name = widget<QLineEdit>("FNameEdit");
+        QTest::mouseDClick(name, Qt::LeftButton);
+        QCOMPARE(asked, 1);
+        QCOMPARE(name->text(), QString("/tmp/chosen.pas"));
+        QCOMPARE(project->FileName, std::string("/tmp/chosen.pas"));
+        window->fileChooser = [&]() -> std::optional<QString> { return std::nullopt; };
+        QTest::mouseDClick(name, Qt::LeftButton); // cancelled: the name stays
+        QCOMPARE(name->text(), QString("/tmp/chosen.pas"));
+    }
+
+    void commandLinePresetsTheNameFields() {
+        RecordingDialogs d;
+        Project q(d);
+        q.start(PRAMLET_TEST_DATA "/config/", {"/tmp/out/blink", "Blinky"});
+        MainWindow w(q);
+        auto* app = qobject_cast<QLineEdit*>(w.optionWidget("AppNameEdit"));
+        auto* file = qobject_cast<QLineEdit*>(w.optionWidget("FNameEdit"));
+        QCOMPARE(app->text(), QString("Blinky"));
+        QCOMPARE(file->text(), QString("/tmp/out/blink"));
+    }
+
+    void helpOpensTheHelpDocument() {
+        RecordingDialogs d;
+        Project q(d);
+        q.start(PRAMLET_BIN_DIR "/", {}); // the help file lies beside the programs
+        MainWindow w(q);
+        w.show();
+        QTest::mouseClick(qobject_cast<QPushButton*>(w.optionWidget("HelpBtn")), Qt::LeftButton);
+        auto* help = w.findChild<QWidget*>("HelpWindow");
+        QVERIFY(help);
+        QVERIFY(help->isVisible());
+        auto* browser = help->findChild<QTextBrowser*>("HelpBrowser");
+        QVERIFY(browser->toPlainText().contains("select processor type"));
     }
 
     void portFrameCellsToggleBits() {
