@@ -39,6 +39,18 @@ TEST_F(HeaderTest, NameOfThreeCharactersBuildsAndSetsTheFlags) {
     EXPECT_TRUE(dialogs.entries.empty());
 }
 
+TEST_F(HeaderTest, NameLengthCountsCharactersNotBytes) {
+    open("mega16g");
+    o().setText("AppNameEdit", "\u00C4\u00D6"); // two characters in four bytes
+    EXPECT_FALSE(BuildApp(p));
+    ASSERT_EQ(dialogs.entries.size(), 1u);
+    EXPECT_EQ(dialogs.entries[0].text, "specify Application Name!");
+
+    o().setText("AppNameEdit", "\u00C4\u00D6\u00DC");
+    EXPECT_TRUE(BuildApp(p));
+    EXPECT_EQ(p.listing.at(0), "program \u00C4\u00D6\u00DC;");
+}
+
 TEST_F(HeaderTest, RebuildStartsFromAnEmptyListing) {
     open("tiny45g");
     const Listing first = build();
