@@ -111,8 +111,12 @@ void TDeviceLoader::LoadCPU(const std::string& path, tCpuDesc& CurCPUData) {
         const std::string fileName = std::filesystem::path(path).filename().string();
         AbortW(fDialogs, "device= in file " + fileName + "not found");
     }
-    d.DataSize =
-        ini.ReadInteger("memory", "idataend", -1) - ini.ReadInteger("memory", "idatastart", -1) + 1;
+    // Computed modulo 2^32, so that extreme addresses wrap instead of overflowing.
+    const std::uint32_t dataEnd =
+        static_cast<std::uint32_t>(ini.ReadInteger("memory", "idataend", -1));
+    const std::uint32_t dataStart =
+        static_cast<std::uint32_t>(ini.ReadInteger("memory", "idatastart", -1));
+    d.DataSize = static_cast<std::int32_t>(dataEnd - dataStart + 1u);
     d.ExtRam = ini.ReadBool("memory", "xdata");
 
     readFlags(ini, kPwm1Flags, d.Periph);

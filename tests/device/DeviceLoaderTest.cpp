@@ -86,6 +86,12 @@ TEST_F(DeviceLoaderTest, MinimalDescriptionGivesTheDefaults) {
     EXPECT_FALSE(cpu.JTAG);
 }
 
+TEST_F(DeviceLoaderTest, DataSizeWrapsInsteadOfOverflowing) {
+    EXPECT_EQ(load("[memory]\nidatastart=$60\nidataend=$45F\n").DataSize, 1024);
+    EXPECT_EQ(load("[memory]\nidatastart=0\nidataend=$7FFFFFFF\n").DataSize, INT32_MIN);
+    EXPECT_EQ(load("[memory]\nidatastart=$80000000\nidataend=0\n").DataSize, INT32_MIN + 1);
+}
+
 TEST_F(DeviceLoaderTest, ALoadLeavesNothingOfThePreviousController) {
     tCpuDesc cpu;
     loader.LoadCPU(PRAMLET_TEST_DATA "/devices-full/MEGA128T.dsc", cpu);
