@@ -50,6 +50,13 @@ bool equalNoCase(const std::string& a, const std::string& b) {
            });
 }
 
+// Characters of a UTF-8 text: every byte that does not continue a multi-byte sequence.
+size_t characters(const std::string& text) {
+    return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
 } // namespace
 
 const PageInfo& pageInfo(int page) {
@@ -351,7 +358,7 @@ void Project::buttonStates() {
     const bool b = built();
     for (const char* btn : {"StoreBtn", "ShowBtn", "PrintBtn"})
         fOptions.setEnabled(btn, b);
-    fOptions.setEnabled("BuildBtn", fOptions.text("AppNameEdit").size() >= 3);
+    fOptions.setEnabled("BuildBtn", characters(fOptions.text("AppNameEdit")) >= 3);
 }
 
 bool Project::readyCheck() {

@@ -87,6 +87,9 @@ TEST_F(NavigationTest, HandledChangeClearsTheBuiltFlagUnhandledKeepsIt) {
 TEST_F(NavigationTest, ButtonStatesFollowNameLengthAndBuiltFlag) {
     p.userType("AppNameEdit", "ab");
     EXPECT_FALSE(o().enabled("BuildBtn"));
+    p.userType("AppNameEdit", "\xC3\xA4"
+                              "b"); // two characters in three bytes
+    EXPECT_FALSE(o().enabled("BuildBtn"));
     p.userType("AppNameEdit", "abc");
     EXPECT_TRUE(o().enabled("BuildBtn"));
     EXPECT_FALSE(o().enabled("StoreBtn"));
