@@ -838,6 +838,9 @@ Page fuseSheet() {
         {.name = "FuseWrChk", .kind = RadioGroup, .caption = "ISP File update", .hint = "Select how the fuse should be handled", .def = "init only", .items = {"write never", "init only", "override"}},
 
         {.name = "BootFuseGroup", .kind = GroupBox, .caption = "BOOT Fuses"},
+        // The box's two fixed lines, before the names the rules show.
+        {.name = "BootFuseLab1", .parent = "BootFuseGroup", .kind = Label, .caption = "Please check"},
+        {.name = "BootFuseLab2", .parent = "BootFuseGroup", .kind = Label, .caption = "these Fuses:"},
         {.name = "BootRstLab", .parent = "BootFuseGroup", .kind = Label, .caption = "BOOTRST"},
         {.name = "BootSZ0lab", .parent = "BootFuseGroup", .kind = Label, .caption = "BOOTSZ0"},
         {.name = "BootSZ1lab", .parent = "BootFuseGroup", .kind = Label, .caption = "BOOTSZ1"},

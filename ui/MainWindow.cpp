@@ -632,7 +632,9 @@ void MainWindow::refreshOption(const Bound& b) {
         if (edit->text() != qs(s.text)) edit->setText(qs(s.text));
         break;
     }
-    case OptionKind::Label: static_cast<QLabel*>(w)->setText(qs(s.text)); break;
+    case OptionKind::Label: // a text set by the rules, else its fixed caption
+        static_cast<QLabel*>(w)->setText(qs(s.text.empty() ? s.caption : s.text));
+        break;
     case OptionKind::CheckList: {
         auto* list = static_cast<QListWidget*>(w);
         while (list->count() > static_cast<int>(s.items.size()))

@@ -304,6 +304,17 @@ class TestMainWindow : public QObject {
         QVERIFY(browser->toPlainText().contains("select processor type"));
     }
 
+    void bootFuseBoxShowsItsNamesWithABootBlock() {
+        selectController(2, "mega16x");
+        next();
+        clickOn(widget<QCheckBox>("BootBlockChk"));
+        goToPage(14);
+        QVERIFY(widget<QWidget>("BootFuseGroup")->isVisible());
+        QCOMPARE(widget<QLabel>("BootFuseLab1")->text(), QString("Please check"));
+        QCOMPARE(widget<QLabel>("BootFuseLab2")->text(), QString("these Fuses:"));
+        QCOMPARE(widget<QLabel>("BootSZ0lab")->text(), QString("BOOTSZ0"));
+    }
+
     void portFrameCellsToggleBits() {
         selectController(2, "mega16x");
         goToPage(11);
