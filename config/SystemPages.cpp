@@ -195,7 +195,9 @@ void Page0Rules(Project& p) {
     p.setTitle(0);
     p.setWindowCaption("Orvex Pramlet [AVR] [" + p.CurCPUName() + "]    ");
     externalRam(p);
-    d.ExternRam = o.value("RamSpin");
+    // A controller without external RAM keeps the user's RamSpin for a later controller,
+    // but the program must not place anything there.
+    d.ExternRam = p.cpu().ExtRam ? o.value("RamSpin") : 0;
     d.SysTick = o.value("SysTickSpin");
     d.Frequency = o.value("FreqSpin") * 1000;
     d.WatchDog = o.value("WatchDogSpin");

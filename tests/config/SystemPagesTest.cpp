@@ -68,6 +68,15 @@ TEST_F(Page0Test, ControllerWithoutExternalRamKeepsTheRamValue) {
     EXPECT_FALSE(o().enabled("NoInitChk"));
     EXPECT_FALSE(o().checked("NoInitChk"));
     EXPECT_EQ(o().value("RamSpin"), 1024);
+    // The kept value is no external RAM for this controller: nothing may be put there.
+    EXPECT_EQ(p.derived().ExternRam, 0);
+    EXPECT_FALSE(o().enabled("SysStackxDatChk"));
+    EXPECT_TRUE(o().checked("SysStackiDatChk"));
+    gotoPage(1);
+    EXPECT_FALSE(o().enabled("HeapXDataChk"));
+    gotoPage(0);
+    select("mega128xr"); // back on a controller with external RAM, the value counts again
+    EXPECT_EQ(p.derived().ExternRam, 1024);
 }
 
 TEST_F(Page0Test, ProgrammingModeFollowsANewController) {
