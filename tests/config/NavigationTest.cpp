@@ -178,3 +178,72 @@ TEST_F(RuleChainTest, RuleMadeChoiceRunsThatOptionsHandler) {
 }
 
 } // namespace pramlet::test
+
+namespace pramlet::test {
+
+// Which user action on an option calls which handler: clicks and selections for boxes,
+// members and lists, leaving the field for numbers, texts and port frames, and every edit
+// only where a row asks for it.
+TEST(HandlerTableTest, EachOptionCallsItsRowsHandlerOnItsOwnTrigger) {
+    using H = Handler;
+    using T = Trigger;
+    struct Row {
+        const char* option;
+        T trigger;
+        H handler;
+    };
+    const Row rows[] = {
+        {"NoInitChk", T::Click, H::NoInitChkClick},
+        {"FreqSpin", T::Leave, H::NoInitChkClick},
+        {"FreqSpin", T::Edit, H::None},
+        {"WatchDogSpin", T::Leave, H::NoInitChkClick},
+        {"RamSpin", T::Leave, H::RamSpinChanged},
+        {"XDataWaitSpin", T::Leave, H::None},
+        {"ComboBoxVCC", T::Leave, H::ComboBoxVCCExit},
+        {"ComboBoxVCC", T::Click, H::None}, // page 0 has no handler for its other options
+        {"VoltSpin", T::Leave, H::ComboBoxVCCExit},
+        {"VoltSpin", T::Click, H::VoltSpinChanged},
+        {"VoltSpin", T::Edit, H::VoltSpinChanged},
+        {"SysStackSpin", T::Leave, H::TypesChkClick},
+        {"SysStackSpin", T::Edit, H::None},
+        {"ComboBoxBootArea", T::Click, H::TypesChkClick},
+        {"BootBaudSpin", T::Leave, H::TypesChkClick},
+        {"ResJmpBtn", T::Click, H::BootAreaSpinChanged},
+        {"BootENCChck", T::Click, H::BootAreaSpinChanged},
+        {"BootAppChk", T::Click, H::BootAreaSpinChanged},
+        {"BootVectChk", T::Click, H::None},
+        {"Baud3Spin", T::Edit, H::Baud1SpinChange},
+        {"Baud3Spin", T::Leave, H::None},
+        {"DTR2enaChk", T::Click, H::None},
+        {"CheckListBoxincrEncBits", T::Click, H::CheckListBoxincrEncBitsClickCheck},
+        {"KeyBoard8Chk", T::Click, H::KeyBoard8ChkClick},
+        {"LanModeChk", T::Click, H::LANdrvClick},
+        {"GraphYEdit", T::Leave, H::GraphYEditExit},
+        {"PixFontEdit", T::Leave, H::None},
+        {"I2CexpChk", T::Click, H::I2CexpChkClick},
+        {"Port5chk", T::Click, H::None},
+        {"FramePortL", T::Leave, H::Ports3Click},
+        {"BuildFuse2Chk", T::Click, H::BuildFuse0ChkClick},
+        {"FuseBox2", T::Click, H::None},
+        {"FuseWrChk", T::Click, H::FuseWrChkClick},
+        {"prgJTAGchk", T::Click, H::prgNoneChkClick},
+        {"CurrentSpin", T::Edit, H::CurrentSpinChanged},
+        {"progEEpromChk", T::Click, H::progOptsEnaChkClick},
+        {"COMportSpin", T::Click, H::None},
+        {"GlobWarnCheck", T::Click, H::GlobWarnCheckClick},
+        {"AppNameEdit", T::Edit, H::AppNameEditChange},
+        {"AppNameEdit", T::Leave, H::AppNameEditChange},
+        {"BuildBtn", T::Click, H::None},
+    };
+    for (const Row& r : rows)
+        EXPECT_STREQ(handlerName(handlerFor(r.option, r.trigger)), handlerName(r.handler))
+            << r.option << " trigger " << static_cast<int>(r.trigger);
+
+    for (H h : {H::LCDgraphChkClick, H::PixFontChkClick, H::GraphXEditExit, H::GraphYEditExit})
+        EXPECT_TRUE(keepsBuiltFlag(h)) << handlerName(h);
+    for (H h : {H::NoInitChkClick, H::ComboBoxVCCExit, H::BootAreaSpinChanged, H::VoltSpinChanged,
+                H::prgNoneChkClick, H::GlobWarnCheckClick, H::AppNameEditChange})
+        EXPECT_FALSE(keepsBuiltFlag(h)) << handlerName(h);
+}
+
+} // namespace pramlet::test

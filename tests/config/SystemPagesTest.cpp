@@ -88,6 +88,21 @@ TEST_F(Page0Test, ProgrammingModeFollowsANewController) {
     EXPECT_FALSE(o().enabled("prgJTAGchk"));
 }
 
+TEST_F(Page0Test, BootFuseBoxNeedsBootBlockAndFuseWriting) {
+    select("mega16x");
+    EXPECT_FALSE(o()["BootFuseGroup"].visible); // no boot block yet
+    gotoPage(1);
+    p.userCheck("BootBlockChk", true);
+    gotoPage(0);
+    EXPECT_TRUE(o()["BootFuseGroup"].visible); // "init only"
+    p.opts().setItemIndex("FuseWrChk", 0);     // "write never"
+    p.userLeave("FreqSpin");
+    EXPECT_FALSE(o()["BootFuseGroup"].visible);
+    p.opts().setItemIndex("FuseWrChk", 2); // "override"
+    p.userLeave("FreqSpin");
+    EXPECT_TRUE(o()["BootFuseGroup"].visible);
+}
+
 TEST_F(Page1Test, StackLimitsBySmallRam) {
     select("tiny256");
     p.opts().setValue("SysStackSpin", 40);
