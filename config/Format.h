@@ -1,6 +1,7 @@
 #pragma once
 // Number formatting shared by the rules and the generator.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -11,5 +12,7 @@ namespace pramlet {
 std::string hexDigits(std::int64_t value, int width);
 // Decimal, zero-padded to at least `width` (sign first).
 std::string decDigits(std::int64_t value, int width = 0);
+// Characters of a UTF-8 text (names are limited by characters, not bytes).
+std::size_t characterCount(const std::string& text);
 
 } // namespace pramlet

@@ -1,5 +1,6 @@
 #include "config/Project.h"
 
+#include "config/Format.h"
 #include "config/OutputPage.h"
 #include "config/PortFusePages.h"
 #include "config/PortLists.h"
@@ -48,13 +49,6 @@ bool equalNoCase(const std::string& a, const std::string& b) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
            });
-}
-
-// Characters of a UTF-8 text: every byte that does not continue a multi-byte sequence.
-size_t characters(const std::string& text) {
-    return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
 }
 
 } // namespace
@@ -358,7 +352,7 @@ void Project::buttonStates() {
     const bool b = built();
     for (const char* btn : {"StoreBtn", "ShowBtn", "PrintBtn"})
         fOptions.setEnabled(btn, b);
-    fOptions.setEnabled("BuildBtn", characters(fOptions.text("AppNameEdit")) >= 3);
+    fOptions.setEnabled("BuildBtn", characterCount(fOptions.text("AppNameEdit")) >= 3);
 }
 
 bool Project::readyCheck() {

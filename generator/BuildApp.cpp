@@ -1,5 +1,6 @@
 #include "generator/BuildApp.h"
 
+#include "config/Format.h"
 #include "config/Project.h"
 #include "generator/Sections.h"
 
@@ -33,18 +34,11 @@ const SectionWriter kSections[] = {
     WriteInitPortsAndMain,
 };
 
-// Characters of a UTF-8 text: every byte that does not continue a multi-byte sequence.
-size_t characters(const std::string& text) {
-    return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
-
 } // namespace
 
 bool BuildApp(Project& p) {
     const std::string name = p.opts().text("AppNameEdit");
-    if (characters(name) < 3) {
+    if (characterCount(name) < 3) {
         p.dialogs().message(MsgKind::Error, "specify Application Name!", MsgButton::Ok);
         if (p.focusRequest) p.focusRequest("AppNameEdit");
         return false;
