@@ -3,7 +3,9 @@
 #include "config/Format.h"
 #include "config/Project.h"
 
+#include <algorithm>
 #include <charconv>
+#include <limits>
 
 namespace pramlet {
 
@@ -199,7 +201,11 @@ void Page0Rules(Project& p) {
     // but the program must not place anything there.
     d.ExternRam = p.cpu().ExtRam ? o.value("RamSpin") : 0;
     d.SysTick = o.value("SysTickSpin");
-    d.Frequency = o.value("FreqSpin") * 1000;
+    // The clock field has no bound: a value beyond the integer range of Hz saturates
+    // instead of overflowing.
+    d.Frequency = static_cast<int>(std::clamp<long long>(o.value("FreqSpin") * 1000LL,
+                                                         std::numeric_limits<int>::min(),
+                                                         std::numeric_limits<int>::max()));
     d.WatchDog = o.value("WatchDogSpin");
     if (d.ExternRam > 0) {
         enableAll(o, kXDataMembers, true);

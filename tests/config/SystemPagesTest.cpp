@@ -79,6 +79,14 @@ TEST_F(Page0Test, ControllerWithoutExternalRamKeepsTheRamValue) {
     EXPECT_EQ(p.derived().ExternRam, 1024);
 }
 
+TEST_F(Page0Test, HugeClockSaturatesInsteadOfOverflowing) {
+    select("mega16x");
+    enter("FreqSpin", "3000000");
+    EXPECT_EQ(p.derived().Frequency, 2147483647);
+    enter("FreqSpin", "20000");
+    EXPECT_EQ(p.derived().Frequency, 20000000);
+}
+
 TEST_F(Page0Test, ProgrammingModeFollowsANewController) {
     select("mega128xr");
     EXPECT_TRUE(o().enabled("prgJTAGchk"));
