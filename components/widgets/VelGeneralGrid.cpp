@@ -325,7 +325,7 @@ void TVelGeneralGrid::setRowVisible(int ARow, bool Value) {
 
 // ---- counts ------------------------------------------------------------------------------
 
-void TVelGeneralGrid::ApplyCounts() {
+void TVelGeneralGrid::ApplyCounts(bool pShow) {
     if (fFixedRows >= fRowCount || fFixedCols >= fColCount) {
         if (!isHidden()) {
             fHiddenByCount = true;
@@ -335,7 +335,9 @@ void TVelGeneralGrid::ApplyCounts() {
     }
     fModel->setRows(fRowCount);
     fModel->setCols(fColCount);
-    if (fHiddenByCount) {
+    // Setting a count shows the grid; one without a parent would become a window of its
+    // own, so only the hiding by a count is undone there.
+    if (fHiddenByCount || (pShow && isHidden() && parentWidget())) {
         fHiddenByCount = false;
         show();
     }
@@ -343,12 +345,12 @@ void TVelGeneralGrid::ApplyCounts() {
 
 void TVelGeneralGrid::setRowCount(int Value) {
     fRowCount = Value;
-    ApplyCounts();
+    ApplyCounts(true);
 }
 
 void TVelGeneralGrid::setColCount(int Value) {
     fColCount = Value;
-    ApplyCounts();
+    ApplyCounts(true);
 }
 
 void TVelGeneralGrid::setFixedRows(int Value) {

@@ -214,7 +214,8 @@ class TVelGeneralGrid : public QTableView {
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
   private:
-    void ApplyCounts();
+    // pShow: a count was set, which shows the grid when the counts allow it.
+    void ApplyCounts(bool pShow = false);
     void Tick();
     void ApplyPendingWidths();
     bool IsFixed(int ACol, int ARow) const { return ARow < fFixedRows || ACol < fFixedCols; }

@@ -186,11 +186,18 @@ class TestVelGeneralGrid : public QObject {
         QCOMPARE(grid->model()->columnCount(), 3);
         grid->setActiveRowCount(0);
         QVERIFY(!grid->isVisible());
-        // Hiding by the owner is not undone by a count.
+        // A count above the fixed rows shows the grid, also one its owner had hidden.
         grid->setActiveRowCount(3);
         grid->hide();
         grid->setRowCount(6);
-        QVERIFY(!grid->isVisible());
+        QVERIFY(grid->isVisible());
+        grid->hide();
+        grid->setColCount(4);
+        QVERIFY(grid->isVisible());
+        // A grid without a parent does not become a window of its own.
+        TVelGeneralGrid single;
+        single.setRowCount(6);
+        QVERIFY(!single.isVisible());
     }
 
     void beingEditedMovesCurrentCell() {
