@@ -446,6 +446,7 @@ void TVelGeneralGrid::setColBeingEdited(int Value) {
 
 void TVelGeneralGrid::setVisible(bool visible) {
     QTableView::setVisible(visible);
+    fEditorsVisible = visible;
     if (!fDestroying)
         for (TVelGridEditor* e : fEditorList)
             e->setVisible(visible);
@@ -462,6 +463,7 @@ void TVelGeneralGrid::setOnKeyPress(TVelKeyPress h) {
 void TVelGeneralGrid::RegisterEditor(TVelGridEditor* pEditor) {
     if (!pEditor || fEditorList.contains(pEditor)) return;
     fEditorList.append(pEditor);
+    pEditor->setVisible(fEditorsVisible);
     if (fOnKeyPress) pEditor->setOnKeyPress(fOnKeyPress);
     UpdateAutoRowHeight();
     Relayout();

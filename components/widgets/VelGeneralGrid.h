@@ -227,6 +227,8 @@ class TVelGeneralGrid : public QTableView {
     int fFixedCols = 1;
     bool fHiddenByCount = false;
     QList<TVelGridEditor*> fEditorList;
+    // Last visibility set on the grid; passed on to every editor registered with it.
+    bool fEditorsVisible = true;
     TVelGeneralGridCellList fVelCells;
     int fTextHMargin = -1;
     int fTextVMargin100 = 25;

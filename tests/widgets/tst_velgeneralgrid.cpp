@@ -134,6 +134,24 @@ class TestVelGeneralGrid : public QObject {
         QVERIFY(grid.Editors().isEmpty());
     }
 
+    void editorsTakeTheGridsVisibility() {
+        QWidget parent;
+        auto* grid = new TVelGeneralGrid(&parent);
+        parent.show();
+        TVelGridEditor shown;
+        shown.setVelGrid(grid);
+        QVERIFY(shown.Visible());
+        grid->hide();
+        QVERIFY(!shown.Visible());
+        TVelGridEditor later;
+        later.setStyle(esMaskEdit);
+        later.setVelGrid(grid); // registered while the grid is hidden
+        QVERIFY(!later.Visible());
+        grid->show();
+        QVERIFY(shown.Visible());
+        QVERIFY(later.Visible());
+    }
+
     void autoSizeRows() {
         TVelGeneralGrid grid;
         grid.setMinRowHeight(16);
