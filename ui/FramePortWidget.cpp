@@ -4,8 +4,9 @@
 #include "components/widgets/VelGridEditor.h"
 #include "components/widgets/VelImageList.h"
 #include "config/Project.h"
+#include "ui/FieldLeave.h"
 
-#include <QEvent>
+#include <QFocusEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QVBoxLayout>
@@ -91,6 +92,11 @@ FramePortWidget::FramePortWidget(Project& project, std::string name, QWidget* pa
     fGrid->setDefaultRowHeight(kSize + 2);
     fGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     fGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Tab moves on to the next control instead of from cell to cell, and the grid starts
+    // on its title cell, so that passing through with the keyboard selects (and so
+    // toggles) no bit.
+    fGrid->setTabKeyNavigation(false);
+    fGrid->setCurrentIndex(fGrid->model()->index(0, 0));
 
     fDDR->setObjectName("VelGridEditorDDR");
     fDDR->setVelGrid(fGrid);
@@ -134,7 +140,9 @@ void FramePortWidget::refresh() {
 }
 
 bool FramePortWidget::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == fGrid && event->type() == QEvent::FocusOut) fProject.userLeave(fName);
+    if (watched == fGrid && event->type() == QEvent::FocusOut &&
+        leavesTheControl(static_cast<QFocusEvent*>(event)->reason()))
+        fProject.userLeave(fName);
     return QWidget::eventFilter(watched, event);
 }
 

@@ -3,6 +3,7 @@
 #include "components/widgets/VelSpinEdit.h"
 #include "generator/BuildApp.h"
 #include "output/StoreListing.h"
+#include "ui/FieldLeave.h"
 #include "ui/FramePortWidget.h"
 #include "ui/HelpWindow.h"
 #include "ui/ListForm.h"
@@ -366,6 +367,11 @@ QWidget* MainWindow::makeWidget(const OptionDef& d) {
     case OptionKind::Choice: {
         auto* combo = new QComboBox;
         combo->setEditable(d.editable);
+        if (d.editable) {
+            // The typed text is the value: no completion from the items, nothing added.
+            combo->setInsertPolicy(QComboBox::NoInsert);
+            combo->setCompleter(nullptr);
+        }
         combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         w = combo;
         break;
@@ -447,34 +453,40 @@ void MainWindow::connectWidget(const OptionDef& d, QWidget* w) {
     case OptionKind::Number:
     case OptionKind::NumberSpecial: {
         auto* spin = static_cast<TVelSpinEdit*>(w);
+        auto* leave = new FieldLeave(spin, [=, this] { guard([&] { fProject.userLeave(name); }); });
         connect(spin, &TVelSpinEdit::valueTextChanged, this, [=, this](const QString& text) {
+            if (fRefreshing) return;
+            leave->edited();
             guard([&] { fProject.userType(name, text.toStdString()); });
         });
-        connect(spin, &TVelSpinEdit::editingFinished, this,
-                [=, this] { guard([&] { fProject.userLeave(name); }); });
         break;
     }
     case OptionKind::Choice: {
         auto* combo = static_cast<QComboBox*>(w);
-        connect(combo, &QComboBox::activated, this,
-                [=, this](int index) { guard([&] { fProject.userSelect(name, index); }); });
+        FieldLeave* leave = nullptr;
+        if (d.editable)
+            leave = new FieldLeave(
+                combo, [=, this] { guard([&] { fProject.userLeave(name); }); }, true);
+        connect(combo, &QComboBox::activated, this, [=, this](int index) {
+            if (leave && !fRefreshing) leave->edited();
+            guard([&] { fProject.userSelect(name, index); });
+        });
         if (d.editable) {
             connect(combo->lineEdit(), &QLineEdit::textEdited, this,
                     [=, this](const QString& text) {
+                        leave->edited();
                         guard([&] { fProject.userType(name, text.toStdString()); });
                     });
-            connect(combo->lineEdit(), &QLineEdit::editingFinished, this,
-                    [=, this] { guard([&] { fProject.userLeave(name); }); });
         }
         break;
     }
     case OptionKind::Text: {
         auto* edit = static_cast<QLineEdit*>(w);
+        auto* leave = new FieldLeave(edit, [=, this] { guard([&] { fProject.userLeave(name); }); });
         connect(edit, &QLineEdit::textEdited, this, [=, this](const QString& text) {
+            leave->edited();
             guard([&] { fProject.userType(name, text.toStdString()); });
         });
-        connect(edit, &QLineEdit::editingFinished, this,
-                [=, this] { guard([&] { fProject.userLeave(name); }); });
         if (name == "FNameEdit") {
             edit->installEventFilter(this); // double click opens the file chooser
         }

@@ -7,6 +7,7 @@
 #include "ui/FramePortWidget.h"
 #include "ui/ListForm.h"
 #include "ui/MainWindow.h"
+#include "ui/QtDialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -76,6 +78,20 @@ class TestMainWindow : public QObject {
             edit->selectAll();
             QTest::keyClicks(edit, text);
             QTest::keyClick(edit, Qt::Key_Return);
+        }
+    }
+    // The focus leaving a field for the given reason, as the window system reports it.
+    static void focusOut(QWidget* w, Qt::FocusReason reason) {
+        QFocusEvent event(QEvent::FocusOut, reason);
+        QApplication::sendEvent(w, &event);
+    }
+    static void pointer(QWidget* w, QEvent::Type type) {
+        if (type == QEvent::Enter) {
+            QEnterEvent event(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+            QApplication::sendEvent(w, &event);
+        } else {
+            QEvent event(type);
+            QApplication::sendEvent(w, &event);
         }
     }
     void buildAs(const QString& name) {
@@ -147,6 +163,103 @@ class TestMainWindow : public QObject {
         QCOMPARE(project->derived().Frequency, 4000000);
         QTest::keyClick(window.get(), Qt::Key_PageUp, Qt::ControlModifier);
         QCOMPARE(project->page(), 0);
+    }
+
+    void aFieldIsLeftByTheFocusMovingOnNotByTheWindowLosingIt() {
+        selectController(2, "mega16x");
+        auto* freq = widget<TVelSpinEdit>("FreqSpin");
+        freq->setFocus();
+        freq->selectAll();
+        QTest::keyClicks(freq, "4000");
+        // Another window taking the focus (a message box, another program) leaves
+        // nothing: the user is still in the field.
+        focusOut(freq, Qt::ActiveWindowFocusReason);
+        focusOut(freq, Qt::PopupFocusReason);
+        QCOMPARE(project->derived().Frequency, 16000000);
+        QTest::keyClick(freq, Qt::Key_Tab);
+        QCOMPARE(project->derived().Frequency, 4000000);
+        QVERIFY(!freq->hasFocus());
+
+        // Enter applies the value; leaving the field afterwards does not run the handler
+        // a second time for the same text.
+        auto* vcc = widget<QComboBox>("ComboBoxVCC");
+        vcc->setFocus();
+        vcc->lineEdit()->selectAll();
+        QTest::keyClicks(vcc, "9");
+        QTest::keyClick(vcc, Qt::Key_Return);
+        QCOMPARE(dialogs->entries.size(), size_t(1));
+        QCOMPARE(dialogs->entries[0].text, std::string("VCC not in range 1.8-5.0V"));
+        QTest::keyClick(vcc, Qt::Key_Tab);
+        QCOMPARE(dialogs->entries.size(), size_t(1));
+        // Typed again, it is checked again on leaving.
+        vcc->setFocus();
+        vcc->lineEdit()->selectAll();
+        QTest::keyClicks(vcc, "8");
+        QTest::keyClick(vcc, Qt::Key_Tab);
+        QCOMPARE(dialogs->entries.size(), size_t(2));
+    }
+
+    void aTypedSupplyVoltageStaysAsTyped() {
+        selectController(2, "mega16x");
+        auto* vcc = widget<QComboBox>("ComboBoxVCC");
+        // No completion: what the field shows is what the program gets.
+        vcc->setFocus();
+        vcc->lineEdit()->selectAll();
+        QTest::keyClicks(vcc, "3");
+        QCOMPARE(vcc->currentText(), QString("3"));
+        QCOMPARE(project->opts().text("ComboBoxVCC"), std::string("3"));
+        // Enter takes the text as it is; it adds no item to the list.
+        vcc->lineEdit()->selectAll();
+        QTest::keyClicks(vcc, "4.5");
+        QTest::keyClick(vcc, Qt::Key_Return);
+        QCOMPARE(vcc->count(), 3);
+        QCOMPARE(vcc->currentText(), QString("4.5"));
+        QCOMPARE(project->opts().text("ComboBoxVCC"), std::string("4.5"));
+        QVERIFY(dialogs->entries.empty());
+
+        goToPage(14);
+        auto* volt = widget<QComboBox>("VoltSpin");
+        volt->setFocus();
+        volt->lineEdit()->selectAll();
+        QTest::keyClicks(volt, "3.6");
+        QTest::keyClick(volt, Qt::Key_Return);
+        QCOMPARE(volt->count(), 3);
+        QCOMPARE(volt->currentText(), QString("3.6"));
+        QCOMPARE(project->opts().text("VoltSpin"), std::string("3.6"));
+    }
+
+    void oneMessageBoxPerBlankInTheName() {
+        // Real message boxes: opening one takes the focus from the name field, which
+        // must not count as leaving it.
+        QtDialogs boxes;
+        Project q(boxes);
+        q.start(PRAMLET_TEST_DATA "/config/", {});
+        MainWindow w(q);
+        boxes.setParent(&w);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.activateWindow();
+        QVERIFY(q.clickControllerByName("mega16x"));
+        for (int page = 1; page < kPageCount; ++page)
+            q.next();
+        QStringList shown;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                if (box->property("counted").toBool()) return;
+                box->setProperty("counted", true);
+                shown << box->text();
+                QTimer::singleShot(50, box, [box] { box->button(QMessageBox::Ok)->click(); });
+            }
+        });
+        closer.start(5);
+        auto* name = qobject_cast<QLineEdit*>(w.optionWidget("AppNameEdit"));
+        name->setFocus();
+        QTRY_VERIFY(name->hasFocus());
+        QTest::keyClicks(name, "my app");
+        QTRY_COMPARE(name->text(), QString("myapp"));
+        QTest::qWait(100);
+        QCOMPARE(shown, QStringList{"no spaces in name possible!"});
     }
 
     void externalRamEnablesTheXDataMembers() {
@@ -313,6 +426,24 @@ class TestMainWindow : public QObject {
         QCOMPARE(widget<QLabel>("BootFuseLab1")->text(), QString("Please check"));
         QCOMPARE(widget<QLabel>("BootFuseLab2")->text(), QString("these Fuses:"));
         QCOMPARE(widget<QLabel>("BootSZ0lab")->text(), QString("BOOTSZ0"));
+    }
+
+    void portFrameIsLeftByTheFocusMovingOn() {
+        selectController(2, "mega16x");
+        buildAs("Blinky");
+        QVERIFY(project->built());
+        goToPage(11);
+        TVelGeneralGrid* grid = widget<FramePortWidget>("FramePortC")->grid();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->model()->index(1, 1)).center());
+        QCOMPARE(int(project->frame(3).DDRStatus()), 1);
+        focusOut(grid, Qt::ActiveWindowFocusReason);
+        QVERIFY(project->built());
+        QTest::keyClick(grid, Qt::Key_Tab);
+        QVERIFY(!grid->hasFocus());
+        QVERIFY(!project->built());
+        QVERIFY(project->derived().DDRUsed[2]);
+        QCOMPARE(int(project->frame(3).DDRStatus()), 1);
     }
 
     void portFrameCellsToggleBits() {
