@@ -45,10 +45,11 @@ QString qs(const std::string& s) {
 }
 
 // The catalogue's masks as the line edit knows them: "$>AA;1;_" is a "$" and two upper-case
-// hexadecimal digits, "000" up to three digits.
+// hexadecimal digits, "000" up to three digits, "0.0;1;_" a digit, a point and a digit.
 QString inputMask(const std::string& mask) {
     if (mask == "$>AA;1;_") return "$>HH;_";
     if (mask == "000") return "000";
+    if (mask == "0.0;1;_") return "9.9;_";
     return {};
 }
 
@@ -95,6 +96,9 @@ MainWindow::MainWindow(Project& project, QWidget* parent) : QMainWindow(parent),
     setWindowTitle("Orvex Pramlet [AVR]");
 
     auto* central = new QWidget(this);
+    // A click beside the controls leaves the field being edited, as a click on another
+    // control does.
+    central->setFocusPolicy(Qt::ClickFocus);
     auto* layout = new QVBoxLayout(central);
     fTitle = new QLabel(qs(pageInfo(0).title), central);
     fTitle->setObjectName("Tab");
@@ -178,6 +182,7 @@ QWidget* MainWindow::buildPage(int page) {
     scroll->setObjectName(pageInfo(page).sheet);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::ClickFocus); // no Tab stop of its own
     auto* content = new QWidget;
     auto* outer = new QVBoxLayout(content);
     if (page == 0) outer->addWidget(buildControllerTabs(), 1);
@@ -405,6 +410,7 @@ QWidget* MainWindow::makeWidget(const OptionDef& d) {
     case OptionKind::Summary: {
         auto* edit = new QLineEdit;
         edit->setReadOnly(true);
+        edit->setFocusPolicy(Qt::ClickFocus); // can be copied from, but Tab passes it
         w = edit;
         break;
     }

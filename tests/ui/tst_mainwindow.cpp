@@ -199,6 +199,16 @@ class TestMainWindow : public QObject {
         QCOMPARE(dialogs->entries.size(), size_t(2));
     }
 
+    void aClickBesideTheFieldsLeavesTheField() {
+        selectController(2, "mega16x");
+        auto* freq = widget<TVelSpinEdit>("FreqSpin");
+        freq->setFocus();
+        freq->selectAll();
+        QTest::keyClicks(freq, "2000");
+        QTest::mouseClick(window->titleBar(), Qt::LeftButton);
+        QCOMPARE(project->derived().Frequency, 2000000);
+    }
+
     void aTypedSupplyVoltageStaysAsTyped() {
         selectController(2, "mega16x");
         auto* vcc = widget<QComboBox>("ComboBoxVCC");
@@ -260,6 +270,37 @@ class TestMainWindow : public QObject {
         QTRY_COMPARE(name->text(), QString("myapp"));
         QTest::qWait(100);
         QCOMPARE(shown, QStringList{"no spaces in name possible!"});
+    }
+
+    void tabWalksTheControlsOfEachPageOnly() {
+        selectController(2, "mega16x");
+        for (int page = 0; page < kPageCount; ++page) {
+            goToPage(page);
+            QWidget* start = widget<QPushButton>(page < 15 ? "NextBtn" : "PrevBtn");
+            start->setFocus();
+            QSet<QWidget*> seen;
+            for (int i = 0; i < 300; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QWidget* f = QApplication::focusWidget();
+                if (f == start) break;
+                QVERIFY2(!seen.contains(f), qPrintable(f->objectName()));
+                seen.insert(f);
+                // Each stop is an option (or a part of one), never a page, a read-only
+                // summary or a cell of a port frame.
+                QWidget* owner = f;
+                while (owner && !window->optionWidget(owner->objectName().toStdString()) &&
+                       owner != window->controllerTabs())
+                    owner = owner->parentWidget();
+                QVERIFY2(owner, qPrintable(f->objectName()));
+                const OptionDef* d = findOption(owner->objectName().toStdString());
+                QVERIFY2(!d || d->kind != OptionKind::Summary, qPrintable(f->objectName()));
+            }
+        }
+        // Walking through the port pages changed no bit.
+        for (int port = 1; port <= 11; ++port) {
+            QCOMPARE(int(project->frame(port).DDRStatus()), 0);
+            QCOMPARE(int(project->frame(port).PortStatus()), 0);
+        }
     }
 
     void externalRamEnablesTheXDataMembers() {
@@ -444,6 +485,18 @@ class TestMainWindow : public QObject {
         QVERIFY(!project->built());
         QVERIFY(project->derived().DDRUsed[2]);
         QCOMPARE(int(project->frame(3).DDRStatus()), 1);
+    }
+
+    void zeroPulseTakesADigitPointDigit() {
+        selectController(2, "mega16x");
+        goToPage(9);
+        auto* pulse = widget<QLineEdit>("ServoPulseSpin");
+        QCOMPARE(pulse->text(), QString("1.5"));
+        typeInto(pulse, "ab");
+        QVERIFY(!pulse->text().contains("ab"));
+        typeInto(pulse, "27");
+        QCOMPARE(pulse->text(), QString("2.7"));
+        QCOMPARE(project->opts().text("ServoPulseSpin"), std::string("2.7"));
     }
 
     void portFrameCellsToggleBits() {
