@@ -27,9 +27,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -274,13 +276,30 @@ QWidget* MainWindow::buildControllerTabs() {
         fControllerTabs->addTab(list, qs(d ? d->caption : listName));
         if (d) bind(*d, list, nullptr);
         const int tab = fControllerTabs->count() - 1;
-        connect(list, &QListWidget::itemClicked, this, [this, tab, list](QListWidgetItem* item) {
-            if (fRefreshing) return;
+        auto click = [this, tab](int row) {
             try {
-                fProject.clickController(tab, list->row(item));
+                fProject.clickController(tab, row);
             } catch (const ApplicationAbort&) {
                 QApplication::exit(2);
             }
+        };
+        // Choosing with the mouse or the keyboard loads the controller; a click on the
+        // controller already chosen loads it again. The selection cannot be taken away.
+        connect(list, &QListWidget::itemSelectionChanged, this, [this, list, click] {
+            if (fRefreshing) return;
+            if (fListPressed) fListPressSelected = true;
+            const auto items = list->selectedItems();
+            if (items.isEmpty()) {
+                fRefreshing = true;
+                refreshControllerLists();
+                fRefreshing = false;
+                return;
+            }
+            click(list->row(items.front()));
+        });
+        connect(list, &QListWidget::itemClicked, this, [this, list, click](QListWidgetItem* item) {
+            if (fRefreshing || fListPressSelected) return;
+            click(list->row(item));
         });
     }
     connect(fControllerTabs, &QTabWidget::currentChanged, this, [this](int tab) {
@@ -685,19 +704,39 @@ void MainWindow::refreshOption(const Bound& b) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Resize && fControllerTabs) {
+    if (fControllerTabs) {
         for (int tab = 0; tab < fControllerTabs->count(); ++tab) {
             auto* list = static_cast<QListWidget*>(fControllerTabs->widget(tab));
-            if (watched == list->viewport())
-                list->setGridSize(QSize(std::max(80, list->viewport()->width() / 5 - 1), 22));
+            if (watched != list->viewport()) continue;
+            if (event->type() == QEvent::Resize) {
+                // The list lays its rows out as if its scroll bar were shown, so the five
+                // columns share the width beside it.
+                const QScrollBar* bar = list->verticalScrollBar();
+                int width = list->viewport()->width();
+                if (!bar->isVisible())
+                    width -= list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, bar);
+                list->setGridSize(QSize(std::max(80, width / 5 - 1), 22));
+            } else if (event->type() == QEvent::MouseButtonPress) {
+                fListPressed = true;
+                fListPressSelected = false;
+            } else if (event->type() == QEvent::MouseButtonRelease) {
+                fListPressed = false;
+            }
         }
     }
-    if (event->type() == QEvent::Enter) {
+    if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
+        // The hint of the control under the pointer, else that of the box around it;
+        // leaving a control puts the pointer over its parent. The line changes only with
+        // the hint, so that its first text stays until a hint is shown.
         if (auto* w = qobject_cast<QWidget*>(watched)) {
-            QString hint = w->toolTip();
+            QString hint;
+            for (QWidget* h = event->type() == QEvent::Enter ? w : w->parentWidget();
+                 h && h != this && hint.isEmpty(); h = h->parentWidget())
+                hint = h->toolTip();
             int bar = hint.indexOf('|');
             if (bar >= 0) hint = hint.mid(bar + 1);
-            if (!hint.isEmpty()) fStatus0->setText(hint);
+            if (hint != fHint) fStatus0->setText(hint);
+            fHint = hint;
         }
     } else if (event->type() == QEvent::MouseButtonDblClick &&
                watched->objectName() == "FNameEdit") {

@@ -89,6 +89,10 @@ class MainWindow : public QMainWindow {
     std::map<std::string, Bound> fBound;
     std::map<std::string, QButtonGroup*> fGroups;
     bool fRefreshing = false;
+    // A mouse button is down on a controller list, and that press changed its selection.
+    bool fListPressed = false;
+    bool fListPressSelected = false;
+    QString fHint; // the hint last shown in the status line
     std::string fBuiltAppName;
 };
 

@@ -135,6 +135,52 @@ class TestMainWindow : public QObject {
         QCOMPARE(led->itemText(1), QString("PortB"));
     }
 
+    void controllerListsFollowTheKeyboardAndKeepTheirSelection() {
+        selectController(2, "mega16x");
+        auto* list = static_cast<QListWidget*>(window->controllerTabs()->widget(2));
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Right); // the names run row by row
+        QCOMPARE(list->currentItem()->text(), QString("mega2k"));
+        QCOMPARE(project->CurCPUName(), std::string("mega2k"));
+        QCOMPARE(project->cpu().CpuName, std::string("mega2k"));
+        // A control click does not take the selection away.
+        QRect r = list->visualItemRect(list->currentItem());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, r.center());
+        QCOMPARE(list->selectedItems().size(), qsizetype(1));
+        QCOMPARE(project->CurCPUName(), std::string("mega2k"));
+        QCOMPARE(project->CurCPU() >= 0, true);
+
+        // Back on a tab whose list keeps a selection, a click on that controller loads it.
+        selectController(0, "tiny256");
+        QCOMPARE(project->cpu().CpuName, std::string("tiny256"));
+        window->controllerTabs()->setCurrentIndex(2);
+        QCOMPARE(project->CurCPUName(), std::string("mega2k"));
+        QCOMPARE(project->cpu().CpuName, std::string("tiny256"));
+        r = list->visualItemRect(list->currentItem());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+        QCOMPARE(project->cpu().CpuName, std::string("mega2k"));
+    }
+
+    void controllerListsShowFiveColumns() {
+        RecordingDialogs d;
+        Project q(d);
+        q.start(PRAMLET_BIN_DIR "/", {});
+        MainWindow w(q);
+        w.resize(1240, 760);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        for (int tab = 0; tab < w.controllerTabs()->count(); ++tab) {
+            w.controllerTabs()->setCurrentIndex(tab);
+            auto* list = static_cast<QListWidget*>(w.controllerTabs()->widget(tab));
+            QCoreApplication::processEvents();
+            if (list->count() < 6) continue;
+            const int top = list->visualItemRect(list->item(0)).top();
+            for (int i = 1; i < 5; ++i)
+                QCOMPARE(list->visualItemRect(list->item(i)).top(), top);
+            QVERIFY(list->visualItemRect(list->item(5)).top() > top);
+        }
+    }
+
     void walkingAllPagesShowsTitlesAndPageNumbers() {
         selectController(2, "mega16x");
         QVERIFY(!widget<QPushButton>("PrevBtn")->isEnabled());
@@ -270,6 +316,31 @@ class TestMainWindow : public QObject {
         QTRY_COMPARE(name->text(), QString("myapp"));
         QTest::qWait(100);
         QCOMPARE(shown, QStringList{"no spaces in name possible!"});
+    }
+
+    void statusLineShowsTheHintUnderThePointer() {
+        selectController(2, "mega16x");
+        QLabel* status = window->statusPanel(0);
+        // The first text stays until the pointer meets a hint.
+        pointer(widget<QWidget>("HelpBtn"), QEvent::Enter);
+        pointer(widget<QWidget>("HelpBtn"), QEvent::Leave);
+        QCOMPARE(status->text(), QString("Rev 1.2"));
+        QWidget* ram = widget<QWidget>("GroupBox2");
+        pointer(ram, QEvent::Enter);
+        pointer(widget<QWidget>("NoInitChk"), QEvent::Enter);
+        QCOMPARE(status->text(), QString("external memory init"));
+        // Off the check box, still in its box: the box's hint.
+        pointer(widget<QWidget>("NoInitChk"), QEvent::Leave);
+        QCOMPARE(status->text(), QString("define external RAM size"));
+        // A control without a hint of its own shows the hint of its box.
+        pointer(ram, QEvent::Leave);
+        pointer(widget<QWidget>("GroupBox1"), QEvent::Enter);
+        pointer(widget<QWidget>("FreqSpin"), QEvent::Enter);
+        QCOMPARE(status->text(), QString("define CPU clock"));
+        pointer(widget<QWidget>("FreqSpin"), QEvent::Leave);
+        pointer(widget<QWidget>("GroupBox1"), QEvent::Leave);
+        // Where nothing has a hint, the line is empty.
+        QCOMPARE(status->text(), QString());
     }
 
     void tabWalksTheControlsOfEachPageOnly() {
