@@ -471,9 +471,11 @@ void MainWindow::connectWidget(const OptionDef& d, QWidget* w) {
         connect(static_cast<QCheckBox*>(w), &QCheckBox::clicked, this,
                 [=, this](bool on) { guard([&] { fProject.userCheck(name, on); }); });
         break;
+    // Choosing again what is chosen is no change: it runs no handler.
     case OptionKind::OneOf:
-        connect(static_cast<QRadioButton*>(w), &QRadioButton::clicked, this,
-                [=, this] { guard([&] { fProject.userChoose(name); }); });
+        connect(static_cast<QRadioButton*>(w), &QRadioButton::clicked, this, [=, this] {
+            if (!fProject.opts().checked(name)) guard([&] { fProject.userChoose(name); });
+        });
         break;
     case OptionKind::Number:
     case OptionKind::NumberSpecial: {
@@ -493,6 +495,8 @@ void MainWindow::connectWidget(const OptionDef& d, QWidget* w) {
             leave = new FieldLeave(
                 combo, [=, this] { guard([&] { fProject.userLeave(name); }); }, true);
         connect(combo, &QComboBox::activated, this, [=, this](int index) {
+            const OptionState& s = fProject.opts()[name];
+            if (index == s.itemIndex && combo->itemText(index) == qs(s.text)) return;
             if (leave && !fRefreshing) leave->edited();
             guard([&] { fProject.userSelect(name, index); });
         });
@@ -528,8 +532,10 @@ void MainWindow::connectWidget(const OptionDef& d, QWidget* w) {
     }
     case OptionKind::RadioGroup: {
         auto* group = w->findChild<QButtonGroup*>();
-        connect(group, &QButtonGroup::idClicked, this,
-                [=, this](int id) { guard([&] { fProject.userSelect(name, id); }); });
+        connect(group, &QButtonGroup::idClicked, this, [=, this](int id) {
+            if (id != fProject.opts().itemIndex(name))
+                guard([&] { fProject.userSelect(name, id); });
+        });
         break;
     }
     case OptionKind::Button: {

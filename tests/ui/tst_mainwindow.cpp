@@ -472,6 +472,30 @@ class TestMainWindow : public QObject {
         QVERIFY(printed.readAll().startsWith("%PDF"));
     }
 
+    void choosingWhatIsChosenChangesNothing() {
+        selectController(2, "mega16x");
+        buildAs("Blinky");
+        goToPage(14);
+        QVERIFY(project->built());
+        // The chosen member, the chosen item and the chosen radio group entry, chosen
+        // again, are no change: the build stays valid.
+        auto* isp = widget<QWidget>("FuseWrChk");
+        auto buttons = isp->findChildren<QRadioButton*>();
+        QCOMPARE(buttons.size(), qsizetype(3));
+        clickOn(buttons[1]);
+        clickOn(widget<QRadioButton>("prgNoneChk"));
+        auto* volt = widget<QComboBox>("VoltSpin");
+        emit volt->activated(volt->currentIndex());
+        QVERIFY(project->built());
+        goToPage(1);
+        QVERIFY(project->built());
+        clickOn(widget<QRadioButton>("StandardChk"));
+        QVERIFY(project->built());
+        // A different member is a change.
+        clickOn(widget<QRadioButton>("UserInts"));
+        QVERIFY(!project->built());
+    }
+
     void changingAnOptionClearsTheBuiltFlag() {
         selectController(2, "mega16x");
         buildAs("Blinky");
