@@ -348,6 +348,15 @@ void MainWindow::fillBox(QWidget* box, const std::string& parent, int page) {
                 g->addWidget(w, n / 4, n % 4);
                 bind(cat[j], w, nullptr);
             }
+            // A text shown by the rules right after the group completes the last
+            // member's caption ("Reset Jump to:" and the boot address).
+            if (j < cat.size() && cat[j].kind == OptionKind::Label && cat[j].page == page &&
+                cat[j].parent == parent) {
+                auto* w = makeWidget(cat[j]);
+                g->addWidget(w, (n - 1) / 4, (n - 1) % 4 + 1, Qt::AlignLeft);
+                bind(cat[j], w, nullptr);
+                ++j;
+            }
             i = j - 1;
             grid->addWidget(holder, row++, 0, 1, 2);
             continue;

@@ -411,6 +411,13 @@ class TestMainWindow : public QObject {
         areas->setCurrentIndex(1);
         emit areas->activated(1);
         QCOMPARE(widget<QLabel>("ResJmpLabel")->text(), QString("$1C00"));
+        // The address reads as the end of its button's caption: on the same line, after it.
+        const QRect jump = widget<QWidget>("ResJmpBtn")->geometry();
+        const QRect address = widget<QWidget>("ResJmpLabel")->geometry();
+        QCOMPARE(widget<QWidget>("ResJmpLabel")->parentWidget(),
+                 widget<QWidget>("ResJmpBtn")->parentWidget());
+        QVERIFY(address.left() >= jump.right());
+        QVERIFY(address.top() < jump.center().y() && jump.center().y() < address.bottom());
         QVERIFY(widget<QRadioButton>("BootSer2Chck")->isEnabled());
     }
 
