@@ -100,6 +100,55 @@ class TestMainWindow : public QObject {
         clickButton("BuildBtn");
     }
 
+    // The first option whose widget shows another state than the project holds, or empty.
+    QString mismatch() {
+        for (const auto& s : project->opts().all()) {
+            const OptionDef& d = *s.def;
+            QWidget* x = window->optionWidget(d.name);
+            if (!x || d.page < 0 || d.kind == OptionKind::ControllerList) continue;
+            const QString n = QString::fromStdString(d.name);
+            const QString text = QString::fromStdString(s.text);
+            if (x->testAttribute(Qt::WA_ForceDisabled) == s.enabled) return n + " enabled";
+            if (x->isHidden() == s.visible) return n + " visible";
+            switch (d.kind) {
+            case OptionKind::CheckBox:
+            case OptionKind::OneOf:
+                if (static_cast<QAbstractButton*>(x)->isChecked() != s.checked)
+                    return n + " checked";
+                break;
+            case OptionKind::Number:
+            case OptionKind::NumberSpecial:
+                if (static_cast<TVelSpinEdit*>(x)->Text() != text) return n + " text";
+                break;
+            case OptionKind::Choice: {
+                auto* c = static_cast<QComboBox*>(x);
+                if (c->count() != int(s.items.size())) return n + " items";
+                for (int i = 0; i < c->count(); ++i)
+                    if (c->itemText(i) != QString::fromStdString(s.items[i])) return n + " items";
+                if (c->currentText() != text) return n + " text";
+                break;
+            }
+            case OptionKind::Text:
+            case OptionKind::Summary:
+                if (static_cast<QLineEdit*>(x)->text() != text) return n + " text";
+                break;
+            case OptionKind::CheckList: {
+                auto* l = static_cast<QListWidget*>(x);
+                if (l->count() != int(s.items.size())) return n + " items";
+                for (int i = 0; i < l->count(); ++i) {
+                    if ((l->item(i)->checkState() == Qt::Checked) != bool(s.itemChecked[i]) ||
+                        bool(l->item(i)->flags() & Qt::ItemIsEnabled) != bool(s.itemEnabled[i]) ||
+                        l->item(i)->text() != QString::fromStdString(s.items[i]))
+                        return n + " item " + QString::number(i);
+                }
+                break;
+            }
+            default: break;
+            }
+        }
+        return {};
+    }
+
   private slots:
     void init() {
         dialogs = std::make_unique<RecordingDialogs>();
@@ -178,6 +227,47 @@ class TestMainWindow : public QObject {
             for (int i = 1; i < 5; ++i)
                 QCOMPARE(list->visualItemRect(list->item(i)).top(), top);
             QVERIFY(list->visualItemRect(list->item(5)).top() > top);
+        }
+    }
+
+    void everyWidgetFollowsTheProject() {
+        // Each controller, each page, every enabled check box, member, list item and
+        // number a user can reach: afterwards every widget shows the project's state.
+        for (const char* cpu : {"mega128xr", "tiny256", "mega2k"}) {
+            QVERIFY(project->clickControllerByName(cpu));
+            QCOMPARE(mismatch(), QString());
+            goToPage(0);
+            for (int page = 0; page < kPageCount; ++page) {
+                goToPage(page);
+                QCOMPARE(mismatch(), QString());
+                for (const auto& def : optionCatalogue()) {
+                    QWidget* x = def.page == page ? window->optionWidget(def.name) : nullptr;
+                    if (!x || !x->isEnabled() || !x->isVisible()) continue;
+                    if (auto* b = qobject_cast<QAbstractButton*>(x)) {
+                        if (def.kind != OptionKind::CheckBox && def.kind != OptionKind::OneOf)
+                            continue;
+                        clickOn(b);
+                    } else if (auto* c = qobject_cast<QComboBox*>(x); c && !c->isEditable()) {
+                        for (int i = c->count() - 1; i >= 0 && c->isEnabled(); --i) {
+                            c->setCurrentIndex(i);
+                            emit c->activated(i);
+                            QVERIFY2(mismatch().isEmpty(), qPrintable(mismatch()));
+                        }
+                    } else if (auto* spin = qobject_cast<TVelSpinEdit*>(x)) {
+                        for (const char* t : {"3", "100000", "-5", "x", ""}) {
+                            if (!spin->isEnabled()) break;
+                            spin->setFocus();
+                            spin->selectAll();
+                            QTest::keyClick(spin, Qt::Key_Delete);
+                            QTest::keyClicks(spin, t);
+                            QTest::keyClick(spin, Qt::Key_Tab);
+                            QVERIFY2(mismatch().isEmpty(), qPrintable(mismatch()));
+                        }
+                    }
+                    QVERIFY2(mismatch().isEmpty(),
+                             qPrintable(QString::fromStdString(def.name) + ": " + mismatch()));
+                }
+            }
         }
     }
 
