@@ -36,7 +36,9 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <set>
 
 namespace pramlet {
 
@@ -89,6 +91,65 @@ bool hasContent(const OptionDef& d) {
     case OptionKind::ControllerList: return false;
     default: return true;
     }
+}
+
+// Numbered options of one box that go together: names that differ in one character running
+// 0, 1, 2 ... or A, B, C ... (LedLowChk0..7, LEDportSpin0..7, LEDbitSpin0..7; DiskAROChk..
+// DiskDROChk, DiskASpin..DiskDSpin). Two or more such series over the same numbers form a
+// table, so that each LED, disk or port stands on a line (or in a column) of its own.
+using Series = std::vector<const OptionDef*>;
+using SeriesTable = std::vector<Series>;
+
+std::vector<SeriesTable> seriesTables(const std::string& parent, int page) {
+    std::map<std::string, Series> byKey;
+    std::vector<std::string> keys; // in catalogue order
+    for (const auto& d : optionCatalogue()) {
+        if (d.page != page || d.parent != parent || !hasContent(d)) continue;
+        if (d.kind == OptionKind::GroupBox || d.kind == OptionKind::OneOf ||
+            d.kind == OptionKind::Label)
+            continue;
+        for (size_t p = 0; p < d.name.size(); ++p) {
+            const char c = d.name[p];
+            if (!std::isdigit(static_cast<unsigned char>(c)) && !(c >= 'A' && c <= 'Z')) continue;
+            std::string key = std::to_string(p) + ":" + d.name;
+            key[key.find(':') + 1 + p] = '#';
+            if (!byKey.count(key)) keys.push_back(key);
+            byKey[key].push_back(&d);
+        }
+    }
+    std::vector<std::pair<std::string, Series>> series; // index characters, members
+    std::set<const OptionDef*> taken;
+    for (const auto& key : keys) {
+        Series members = byKey[key];
+        if (members.size() < 2) continue;
+        const size_t p = std::stoul(key);
+        std::sort(members.begin(), members.end(),
+                  [p](auto* a, auto* b) { return a->name[p] < b->name[p]; });
+        std::string index;
+        for (auto* m : members)
+            index += m->name[p];
+        bool run = index[0] == '0' || index[0] == '1' || index[0] == 'A';
+        for (size_t i = 1; run && i < index.size(); ++i)
+            run = index[i] == index[0] + static_cast<char>(i);
+        if (!run || std::any_of(members.begin(), members.end(),
+                                [&](auto* m) { return taken.count(m) > 0; }))
+            continue;
+        taken.insert(members.begin(), members.end());
+        series.emplace_back(index, members);
+    }
+    std::vector<SeriesTable> tables;
+    std::vector<std::string> tableIndex;
+    for (auto& [index, members] : series) {
+        auto it = std::find(tableIndex.begin(), tableIndex.end(), index);
+        if (it == tableIndex.end()) {
+            tableIndex.push_back(index);
+            tables.push_back({members});
+        } else {
+            tables[it - tableIndex.begin()].push_back(members);
+        }
+    }
+    std::erase_if(tables, [](const SeriesTable& t) { return t.size() < 2; });
+    return tables;
 }
 
 } // namespace
@@ -314,10 +375,28 @@ void MainWindow::fillBox(QWidget* box, const std::string& parent, int page) {
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(4);
     int row = 0;
+    const std::vector<SeriesTable> tables = seriesTables(parent, page);
+    std::set<const OptionDef*> inTable;
+    std::set<size_t> placed;
+    for (const auto& table : tables)
+        for (const auto& series : table)
+            inTable.insert(series.begin(), series.end());
     const auto& cat = optionCatalogue();
     for (size_t i = 0; i < cat.size(); ++i) {
         const OptionDef& d = cat[i];
         if (d.page != page || d.parent != parent || !hasContent(d)) continue;
+        if (inTable.count(&d)) {
+            // A table stands where its first option would.
+            for (size_t t = 0; t < tables.size(); ++t) {
+                const auto& table = tables[t];
+                const bool member = std::any_of(table.begin(), table.end(), [&](const Series& s) {
+                    return std::find(s.begin(), s.end(), &d) != s.end();
+                });
+                if (member && placed.insert(t).second)
+                    grid->addWidget(buildSeriesTable(table), row++, 0, 1, 2);
+            }
+            continue;
+        }
         if (d.kind == OptionKind::GroupBox) {
             if (parent.empty()) continue; // the page's own boxes stand in its columns
             auto* sub = new QGroupBox(qs(d.caption));
@@ -378,6 +457,59 @@ void MainWindow::fillBox(QWidget* box, const std::string& parent, int page) {
         bind(d, w, label);
     }
     grid->setColumnStretch(1, 1);
+}
+
+QWidget* MainWindow::buildSeriesTable(const std::vector<std::vector<const OptionDef*>>& table) {
+    auto* holder = new QWidget;
+    auto* g = new QGridLayout(holder);
+    g->setContentsMargins(0, 0, 0, 0);
+    g->setHorizontalSpacing(10);
+    g->setVerticalSpacing(4);
+    const int count = static_cast<int>(table.front().size());
+    auto expands = [](const OptionDef* d) {
+        return d->kind != OptionKind::CheckBox && d->kind != OptionKind::OneOf;
+    };
+    if (count == 2) {
+        // Two of a kind side by side: a column each, the options one under the other.
+        for (int n = 0; n < count; ++n) {
+            for (int r = 0; r < static_cast<int>(table.size()); ++r) {
+                const OptionDef* d = table[r][n];
+                QWidget* w = makeWidget(*d);
+                QLabel* label = nullptr;
+                if (!d->label.empty()) {
+                    label = new QLabel(qs(d->label));
+                    label->setBuddy(w);
+                    g->addWidget(label, r, 2 * n);
+                    g->addWidget(w, r, 2 * n + 1);
+                } else {
+                    g->addWidget(w, r, 2 * n, 1, 2);
+                }
+                bind(*d, w, label);
+            }
+            g->setColumnStretch(2 * n + 1, 1);
+        }
+        return holder;
+    }
+    // More of a kind: a line each, led by the first label of the line.
+    const bool labelled = std::any_of(table.begin(), table.end(),
+                                      [](const Series& s) { return !s.front()->label.empty(); });
+    for (int n = 0; n < count; ++n) {
+        QLabel* lineLabel = nullptr;
+        for (int c = 0; c < static_cast<int>(table.size()); ++c) {
+            const OptionDef* d = table[c][n];
+            QWidget* w = makeWidget(*d);
+            QLabel* label = nullptr;
+            if (!d->label.empty() && !lineLabel) {
+                label = lineLabel = new QLabel(qs(d->label));
+                label->setBuddy(w);
+                g->addWidget(label, n, 0);
+            }
+            g->addWidget(w, n, c + (labelled ? 1 : 0));
+            if (expands(d)) g->setColumnStretch(c + (labelled ? 1 : 0), 1);
+            bind(*d, w, label);
+        }
+    }
+    return holder;
 }
 
 QWidget* MainWindow::makeWidget(const OptionDef& d) {

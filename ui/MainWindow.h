@@ -67,6 +67,7 @@ class MainWindow : public QMainWindow {
     QWidget* buildPage(int page);
     QWidget* buildControllerTabs();
     void fillBox(QWidget* box, const std::string& parent, int page);
+    QWidget* buildSeriesTable(const std::vector<std::vector<const OptionDef*>>& table);
     QWidget* makeWidget(const OptionDef& def);
     void bind(const OptionDef& def, QWidget* widget, QLabel* label);
     void connectWidget(const OptionDef& def, QWidget* widget);

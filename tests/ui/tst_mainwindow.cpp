@@ -661,6 +661,31 @@ class TestMainWindow : public QObject {
         QCOMPARE(widget<QLabel>("BootSZ0lab")->text(), QString("BOOTSZ0"));
     }
 
+    void numberedOptionsStandTogether() {
+        selectController(2, "mega16x");
+        auto sameLine = [this](const char* a, const char* b) {
+            QWidget* x = widget<QWidget>(a);
+            QWidget* y = widget<QWidget>(b);
+            return x->parentWidget() == y->parentWidget() &&
+                   qAbs(x->geometry().center().y() - y->geometry().center().y()) < 4 &&
+                   x->geometry().right() < y->geometry().left();
+        };
+        goToPage(3);
+        for (int n = 0; n < 8; ++n) {
+            const QByteArray i = QByteArray::number(n);
+            QVERIFY(sameLine("LedLowChk" + i, "LEDportSpin" + i));
+            QVERIFY(sameLine("LEDportSpin" + i, "LEDbitSpin" + i));
+        }
+        QVERIFY(sameLine("SlipChk3", "SlipBaud3"));
+        goToPage(6);
+        QVERIFY(sameLine("DiskCROChk", "DiskCSpin"));
+        // Two of a kind stand in two columns.
+        goToPage(7);
+        QCOMPARE(widget<QWidget>("SPIsoftMSBchk1")->x(), widget<QWidget>("SPIsoftDrvChk1")->x());
+        QVERIFY(sameLine("SPIsoftMSBchk1", "SPIsoftMSBchk2"));
+        QVERIFY(sameLine("SoftSPIportSpin1", "SoftSPIportSpin2"));
+    }
+
     void portFrameIsLeftByTheFocusMovingOn() {
         selectController(2, "mega16x");
         buildAs("Blinky");
