@@ -105,8 +105,10 @@ std::vector<SeriesTable> seriesTables(const std::string& parent, int page) {
     std::vector<std::string> keys; // in catalogue order
     for (const auto& d : optionCatalogue()) {
         if (d.page != page || d.parent != parent || !hasContent(d)) continue;
-        if (d.kind == OptionKind::GroupBox || d.kind == OptionKind::OneOf ||
-            d.kind == OptionKind::Label)
+        // Summaries keep their list of captions; commands and frames are no series.
+        if (d.kind != OptionKind::CheckBox && d.kind != OptionKind::Number &&
+            d.kind != OptionKind::NumberSpecial && d.kind != OptionKind::Choice &&
+            d.kind != OptionKind::Text)
             continue;
         for (size_t p = 0; p < d.name.size(); ++p) {
             const char c = d.name[p];

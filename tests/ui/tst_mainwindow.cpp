@@ -684,6 +684,15 @@ class TestMainWindow : public QObject {
         QCOMPARE(widget<QWidget>("SPIsoftMSBchk1")->x(), widget<QWidget>("SPIsoftDrvChk1")->x());
         QVERIFY(sameLine("SPIsoftMSBchk1", "SPIsoftMSBchk2"));
         QVERIFY(sameLine("SoftSPIportSpin1", "SoftSPIportSpin2"));
+        // The summary keeps a captioned line per field.
+        goToPage(15);
+        for (const char* field : {"SerPort1Pan", "SerPort2Pan", "PWMport2Pan", "SwitchPort1Pan"}) {
+            QWidget* w = widget<QWidget>(field);
+            auto* label = qobject_cast<QLabel*>(
+                w->parentWidget()->childAt(w->geometry().left() - 20, w->geometry().center().y()));
+            QVERIFY2(label, field);
+            QCOMPARE(label->text(), QString::fromStdString(findOption(field)->caption));
+        }
     }
 
     void portFrameIsLeftByTheFocusMovingOn() {
