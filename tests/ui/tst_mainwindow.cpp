@@ -661,6 +661,32 @@ class TestMainWindow : public QObject {
         QCOMPARE(widget<QLabel>("BootSZ0lab")->text(), QString("BOOTSZ0"));
     }
 
+    void everyOptionIsShownWithItsCaptionLabelAndHint() {
+        selectController(2, "mega128xr");
+        for (int page = 0; page < kPageCount; ++page) {
+            goToPage(page);
+            for (const auto& d : optionCatalogue()) {
+                if (d.page != page || d.kind == OptionKind::ControllerList) continue;
+                QWidget* w = window->optionWidget(d.name);
+                QVERIFY2(w, d.name.c_str());
+                QCOMPARE(w->toolTip(), QString::fromStdString(d.hint));
+                if (auto* b = qobject_cast<QAbstractButton*>(w); b && !d.caption.empty())
+                    QCOMPARE(b->text(), QString::fromStdString(d.caption));
+                const std::string& text = d.kind == OptionKind::Summary ? d.caption : d.label;
+                if (text.empty()) continue;
+                // A label of that text on the option's line, before it.
+                bool found = false;
+                for (auto* label : w->parentWidget()->findChildren<QLabel*>())
+                    found =
+                        found ||
+                        (label->text() == QString::fromStdString(text) &&
+                         qAbs(label->geometry().center().y() - w->geometry().center().y()) < 4 &&
+                         label->geometry().right() < w->geometry().left());
+                QVERIFY2(found, d.name.c_str());
+            }
+        }
+    }
+
     void numberedOptionsStandTogether() {
         selectController(2, "mega16x");
         auto sameLine = [this](const char* a, const char* b) {
