@@ -2,6 +2,23 @@
 
 namespace pramlet {
 
+namespace {
+size_t rowOf(const OptionDef& d) {
+    return static_cast<size_t>(&d - optionCatalogue().data());
+}
+} // namespace
+
+OptName OptName::lookup(std::string_view name) {
+    const OptionDef* d = findOption(name);
+    if (!d) throw UnknownOption(name);
+    return OptName(Row{}, rowOf(*d));
+}
+
+OptName OptName::fromIndex(std::size_t i) {
+    if (i >= kOptionCount) throw std::out_of_range("no option row " + std::to_string(i));
+    return OptName(Row{}, i);
+}
+
 Options::Options() {
     const auto& cat = optionCatalogue();
     fStates.reserve(cat.size());
@@ -18,8 +35,7 @@ Options::Options() {
         case OptionKind::CheckBox:
         case OptionKind::OneOf: s.checked = d.def == "1"; break;
         case OptionKind::Number:
-        case OptionKind::NumberSpecial:
-        {
+        case OptionKind::NumberSpecial: {
             s.special.setLines(d.special);
             int v = 0;
             parseDecimal(d.def, v);
@@ -43,55 +59,50 @@ Options::Options() {
         }
         default: s.text = d.def; break;
         }
-        fIndex.emplace(d.name, fStates.size());
         fStates.push_back(std::move(s));
     }
 }
 
-bool Options::has(std::string_view name) const {
-    return fIndex.find(name) != fIndex.end();
+bool Options::has(std::string_view name) {
+    return findOption(name) != nullptr;
 }
 
-const OptionState& Options::operator[](std::string_view name) const {
-    auto it = fIndex.find(name);
-    if (it == fIndex.end()) throw UnknownOption(name);
-    return fStates[it->second];
+const OptionState& Options::operator[](OptName name) const {
+    return fStates[name.index()];
 }
 
-OptionState& Options::state(std::string_view name) {
-    auto it = fIndex.find(name);
-    if (it == fIndex.end()) throw UnknownOption(name);
-    return fStates[it->second];
+OptionState& Options::state(OptName name) {
+    return fStates[name.index()];
 }
 
 void Options::touch(const OptionState& s) {
     fChanged.insert(s.def->name);
 }
 
-OptionState& Options::edit(std::string_view name) {
+OptionState& Options::edit(OptName name) {
     OptionState& s = state(name);
     touch(s);
     return s;
 }
 
-int Options::value(std::string_view name) const {
+int Options::value(OptName name) const {
     const OptionState& s = (*this)[name];
     return s.spinRules().read(s.text);
 }
 
-bool Options::valueValid(std::string_view name) const {
+bool Options::valueValid(OptName name) const {
     const OptionState& s = (*this)[name];
     return s.spinRules().isValid(s.text);
 }
 
-std::string Options::chosen(std::string_view member) const {
+std::string Options::chosen(OptName member) const {
     const OptionState& s = (*this)[member];
     for (const OptionDef* m : groupMembers(s.def->group))
-        if ((*this)[m->name].checked) return m->name;
+        if (fStates[rowOf(*m)].checked) return m->name;
     return {};
 }
 
-std::uint8_t Options::checkListByte(std::string_view name) const {
+std::uint8_t Options::checkListByte(OptName name) const {
     const OptionState& s = (*this)[name];
     unsigned byte = 0;
     for (size_t i = 0; i < s.itemChecked.size() && i < 8; ++i)
@@ -99,7 +110,7 @@ std::uint8_t Options::checkListByte(std::string_view name) const {
     return static_cast<std::uint8_t>(byte);
 }
 
-bool Options::setChecked(std::string_view name, bool on) {
+bool Options::setChecked(OptName name, bool on) {
     OptionState& s = state(name);
     if (s.checked == on) return false;
     s.checked = on;
@@ -107,17 +118,17 @@ bool Options::setChecked(std::string_view name, bool on) {
     return true;
 }
 
-bool Options::choose(std::string_view member) {
+bool Options::choose(OptName member) {
     OptionState& s = state(member);
     if (s.checked) return false;
     for (const OptionDef* m : groupMembers(s.def->group))
-        setChecked(m->name, false);
+        setChecked(OptName::fromIndex(rowOf(*m)), false);
     s.checked = true;
     touch(s);
     return true;
 }
 
-bool Options::setEnabled(std::string_view name, bool on) {
+bool Options::setEnabled(OptName name, bool on) {
     OptionState& s = state(name);
     if (s.enabled == on) return false;
     s.enabled = on;
@@ -125,7 +136,7 @@ bool Options::setEnabled(std::string_view name, bool on) {
     return true;
 }
 
-bool Options::setVisible(std::string_view name, bool on) {
+bool Options::setVisible(OptName name, bool on) {
     OptionState& s = state(name);
     if (s.visible == on) return false;
     s.visible = on;
@@ -133,12 +144,12 @@ bool Options::setVisible(std::string_view name, bool on) {
     return true;
 }
 
-bool Options::setValue(std::string_view name, int value) {
+bool Options::setValue(OptName name, int value) {
     OptionState& s = state(name);
     return setText(name, s.spinRules().write(value));
 }
 
-bool Options::setText(std::string_view name, const std::string& text) {
+bool Options::setText(OptName name, const std::string& text) {
     OptionState& s = state(name);
     if (s.text == text) return false;
     s.text = text;
@@ -146,7 +157,7 @@ bool Options::setText(std::string_view name, const std::string& text) {
     return true;
 }
 
-bool Options::setItemIndex(std::string_view name, int index) {
+bool Options::setItemIndex(OptName name, int index) {
     OptionState& s = state(name);
     if (index < -1 || index >= static_cast<int>(s.items.size())) index = -1;
     std::string text = index >= 0 ? s.items[index] : std::string();
@@ -157,7 +168,7 @@ bool Options::setItemIndex(std::string_view name, int index) {
     return true;
 }
 
-bool Options::setBounds(std::string_view name, int minValue, int maxValue) {
+bool Options::setBounds(OptName name, int minValue, int maxValue) {
     OptionState& s = state(name);
     if (s.minValue == minValue && s.maxValue == maxValue) return false;
     s.minValue = minValue;
@@ -166,11 +177,11 @@ bool Options::setBounds(std::string_view name, int minValue, int maxValue) {
     return true;
 }
 
-bool Options::setMax(std::string_view name, int maxValue) {
+bool Options::setMax(OptName name, int maxValue) {
     return setBounds(name, state(name).minValue, maxValue);
 }
 
-bool Options::setCaption(std::string_view name, const std::string& caption) {
+bool Options::setCaption(OptName name, const std::string& caption) {
     OptionState& s = state(name);
     if (s.caption == caption) return false;
     s.caption = caption;
@@ -178,7 +189,7 @@ bool Options::setCaption(std::string_view name, const std::string& caption) {
     return true;
 }
 
-bool Options::setHint(std::string_view name, const std::string& hint) {
+bool Options::setHint(OptName name, const std::string& hint) {
     OptionState& s = state(name);
     if (s.hint == hint) return false;
     s.hint = hint;
@@ -186,7 +197,7 @@ bool Options::setHint(std::string_view name, const std::string& hint) {
     return true;
 }
 
-bool Options::refill(std::string_view name, const std::vector<std::string>& items) {
+bool Options::refill(OptName name, const std::vector<std::string>& items) {
     OptionState& s = state(name);
     int keep = s.itemIndex;
     bool changed = s.items != items;
@@ -199,7 +210,7 @@ bool Options::refill(std::string_view name, const std::vector<std::string>& item
     return setItemIndex(name, keep < static_cast<int>(items.size()) ? keep : -1) || changed;
 }
 
-bool Options::setItemChecked(std::string_view name, int item, bool on) {
+bool Options::setItemChecked(OptName name, int item, bool on) {
     OptionState& s = state(name);
     if (item < 0 || item >= static_cast<int>(s.itemChecked.size())) return false;
     if (s.itemChecked[item] == on) return false;
@@ -208,7 +219,7 @@ bool Options::setItemChecked(std::string_view name, int item, bool on) {
     return true;
 }
 
-bool Options::setItemEnabled(std::string_view name, int item, bool on) {
+bool Options::setItemEnabled(OptName name, int item, bool on) {
     OptionState& s = state(name);
     if (item < 0 || item >= static_cast<int>(s.itemEnabled.size())) return false;
     if (s.itemEnabled[item] == on) return false;

@@ -4,6 +4,7 @@
 
 #include "components/SpecialValues.h"
 #include "config/OptionCatalogue.h"
+#include "config/OptionNames.h"
 
 #include <cstdint>
 #include <map>
@@ -14,12 +15,6 @@
 #include <vector>
 
 namespace pramlet {
-
-class UnknownOption : public std::out_of_range {
-  public:
-    explicit UnknownOption(std::string_view name)
-        : std::out_of_range("unknown option " + std::string(name)) {}
-};
 
 struct OptionState {
     const OptionDef* def = nullptr;
@@ -44,40 +39,40 @@ class Options {
   public:
     Options(); // every option at its catalogue default
 
-    bool has(std::string_view name) const;
-    const OptionState& operator[](std::string_view name) const;
+    static bool has(std::string_view name);
+    const OptionState& operator[](OptName name) const;
     // Direct access marks the option as changed for the observers.
-    OptionState& edit(std::string_view name);
+    OptionState& edit(OptName name);
 
     // Reading.
-    bool checked(std::string_view name) const { return (*this)[name].checked; }
-    bool enabled(std::string_view name) const { return (*this)[name].enabled; }
-    int value(std::string_view name) const; // numbers, read as the number field reads them
-    bool valueValid(std::string_view name) const;
-    const std::string& text(std::string_view name) const { return (*this)[name].text; }
-    int itemIndex(std::string_view name) const { return (*this)[name].itemIndex; }
+    bool checked(OptName name) const { return (*this)[name].checked; }
+    bool enabled(OptName name) const { return (*this)[name].enabled; }
+    int value(OptName name) const; // numbers, read as the number field reads them
+    bool valueValid(OptName name) const;
+    const std::string& text(OptName name) const { return (*this)[name].text; }
+    int itemIndex(OptName name) const { return (*this)[name].itemIndex; }
     // The chosen member of the one-of group that `member` belongs to.
-    std::string chosen(std::string_view member) const;
+    std::string chosen(OptName member) const;
     // Check lists as a byte: item n checked sets bit n.
-    std::uint8_t checkListByte(std::string_view name) const;
+    std::uint8_t checkListByte(OptName name) const;
 
     // Writing. Each returns true when the state changed.
-    bool setChecked(std::string_view name, bool on);
-    bool choose(std::string_view member); // checks it, unchecks the rest of its group
-    bool setEnabled(std::string_view name, bool on);
-    bool setVisible(std::string_view name, bool on);
-    bool setValue(std::string_view name, int value); // as the number field writes it
-    bool setText(std::string_view name, const std::string& text);
-    bool setItemIndex(std::string_view name, int index); // -1: nothing chosen
-    bool setBounds(std::string_view name, int minValue, int maxValue);
-    bool setMax(std::string_view name, int maxValue);
-    bool setCaption(std::string_view name, const std::string& caption);
-    bool setHint(std::string_view name, const std::string& hint);
+    bool setChecked(OptName name, bool on);
+    bool choose(OptName member); // checks it, unchecks the rest of its group
+    bool setEnabled(OptName name, bool on);
+    bool setVisible(OptName name, bool on);
+    bool setValue(OptName name, int value); // as the number field writes it
+    bool setText(OptName name, const std::string& text);
+    bool setItemIndex(OptName name, int index); // -1: nothing chosen
+    bool setBounds(OptName name, int minValue, int maxValue);
+    bool setMax(OptName name, int maxValue);
+    bool setCaption(OptName name, const std::string& caption);
+    bool setHint(OptName name, const std::string& hint);
     // Refills a list and chooses again the position chosen before; a position the shorter
     // list no longer has leaves nothing chosen.
-    bool refill(std::string_view name, const std::vector<std::string>& items);
-    bool setItemChecked(std::string_view name, int item, bool on);
-    bool setItemEnabled(std::string_view name, int item, bool on);
+    bool refill(OptName name, const std::vector<std::string>& items);
+    bool setItemChecked(OptName name, int item, bool on);
+    bool setItemEnabled(OptName name, int item, bool on);
 
     // Names changed since the last call, for the observers.
     std::vector<std::string> takeChanged();
@@ -85,11 +80,10 @@ class Options {
     const std::vector<OptionState>& all() const { return fStates; }
 
   private:
-    OptionState& state(std::string_view name);
+    OptionState& state(OptName name);
     void touch(const OptionState& s);
 
     std::vector<OptionState> fStates; // catalogue order
-    std::map<std::string, size_t, std::less<>> fIndex;
     std::set<std::string> fChanged;
 };
 

@@ -3,6 +3,7 @@
 // bit, limited to the pins the controller has. The window's grid shows its cells; the
 // generator turns it into the port's lines of InitPorts.
 
+#include "config/OptionNames.h"
 #include "device/CpuDesc.h"
 
 #include <array>
@@ -71,6 +72,10 @@ class TFramePort {
 
 // The eleven frames FramePortA .. FramePortL, index = port ordinal - 1.
 using TPortFrames = std::array<TFramePort, kPortCount>;
+// The options of the frames, by port ordinal - 1.
+inline constexpr OptName kFramePortOptions[kPortCount] = {
+    "FramePortA", "FramePortB", "FramePortC", "FramePortD", "FramePortE", "FramePortF",
+    "FramePortG", "FramePortH", "FramePortJ", "FramePortK", "FramePortL"};
 TPortFrames makePortFrames();
 
 // Appends the frame's lines of InitPorts: "  PortX:= %........;" when it has value bits,

@@ -33,7 +33,7 @@ void portRule(Project& p, int ordinal) {
         d.PortUsed[ordinal - 1] = false;
         d.DDRUsed[ordinal - 1] = false;
     }
-    if (changed) p.opts().edit(f.Name()); // the window redraws the frame
+    if (changed) p.opts().edit(kFramePortOptions[ordinal - 1]); // the window redraws the frame
 }
 
 void portPage(Project& p, int page, int first, int last) {
@@ -42,13 +42,13 @@ void portPage(Project& p, int page, int first, int last) {
         portRule(p, n);
 }
 
-const char* const kFuseBoxes[3] = {"FuseBox0", "FuseBox1", "FuseBox2"};
+const OptName kFuseBoxes[3] = {"FuseBox0", "FuseBox1", "FuseBox2"};
 
 // The four bit groups in the order of the fuse block, with what each is filled from.
 struct BitGroup {
-    const char* group;
-    const char* box;
-    const char* build;
+    OptName group;
+    OptName box;
+    OptName build;
     TByteLabels tCpuDesc::*names;
     std::uint8_t tCpuDesc::*writeMask;
     std::uint8_t tCpuDesc::*defaults; // nullptr: no bit starts checked
@@ -184,7 +184,7 @@ void SupplyCurrentRule(Project& p) {
 void WriteOptionsRule(Project& p) {
     Options& o = p.opts();
     const bool on = o.checked("progOptsEnaChk");
-    for (const char* option : {"ProgFuseChk", "ProgLockChk", "ProgFlashChk", "progEEpromChk"})
+    for (OptName option : OptNames{"ProgFuseChk", "ProgLockChk", "ProgFlashChk", "progEEpromChk"})
         o.setEnabled(option, on);
 }
 

@@ -69,11 +69,11 @@ const TFramePort& Project::frame(int ordinal) const {
     return fFrames.at(static_cast<size_t>(ordinal - 1));
 }
 
-const std::vector<std::string>& Project::controllerLists() {
-    static const std::vector<std::string> lists = [] {
-        std::vector<std::string> v;
+const std::vector<OptName>& Project::controllerLists() {
+    static const std::vector<OptName> lists = [] {
+        std::vector<OptName> v;
         for (const auto& f : kCpuFamilies)
-            v.emplace_back(f.id);
+            v.push_back(OptName::lookup(f.id));
         return v;
     }();
     return lists;
@@ -100,7 +100,7 @@ void Project::start(const std::string& homePath, const std::vector<std::string>&
 
 void Project::refillControllerLists() {
     for (int tab = 0; tab < kFamilyCount; ++tab) {
-        const std::string& list = controllerLists()[tab];
+        const OptName list = controllerLists()[tab];
         fOptions.refill(list, fCatalogue.Names(static_cast<tCpuFamily>(tab)));
         fOptions.setItemIndex(list, -1);
     }
@@ -158,21 +158,22 @@ void Project::ListBox1ClickCheck() {
     CPUchanged = true;
     fLoader.LoadCPU(path, CurCPUData);
 
-    for (const char* box : {"GroupBox1", "GroupBox2", "GroupBox14", "GroupBox15", "GroupBox43",
-                            "FreqSpin", "SysTickSpin", "WatchDogSpin", "VoltSpin"})
+    for (OptName box : OptNames{"GroupBox1", "GroupBox2", "GroupBox14", "GroupBox15", "GroupBox43",
+                                "FreqSpin", "SysTickSpin", "WatchDogSpin", "VoltSpin"})
         fOptions.setEnabled(box, true);
     fOptions.setChecked("LedCheck", false);
 
     runPageRules(0);
 
     const int xram = fDerived.ExternRam;
+    static constexpr OptFamily<8> kLEDportSpin{"LEDportSpin", ""};
     for (int n = 0; n < 8; ++n)
-        fOptions.refill("LEDportSpin" + std::to_string(n),
-                        portListItems(CurCPUData, PortList::Ports, xram, "none"));
+        fOptions.refill(kLEDportSpin(n), portListItems(CurCPUData, PortList::Ports, xram, "none"));
     fOptions.refill("ComboBoxRC5", portListItems(CurCPUData, PortList::Pins, xram));
     fOptions.refill("DDS10portSpin", portListItems(CurCPUData, PortList::Ports, xram, "SPI"));
-    for (const char* list : {"IncrP4PortSpin", "MMCsoftSpin", "SoftSPIportSpin1",
-                             "SoftSPIportSpin2", "LPTdatSpin", "LPTctrlSpin", "WiegandPortSpin"})
+    for (OptName list :
+         OptNames{"IncrP4PortSpin", "MMCsoftSpin", "SoftSPIportSpin1", "SoftSPIportSpin2",
+                  "LPTdatSpin", "LPTctrlSpin", "WiegandPortSpin"})
         fOptions.refill(list, portListItems(CurCPUData, PortList::Ports, xram));
 
     fOptions.setMax("ADCspin", CurCPUData.ADCmax);
@@ -235,49 +236,50 @@ void Project::prev() {
     notify();
 }
 
-void Project::userChanged(std::string_view option, Trigger trigger) {
-    runHandler(handlerFor(option, trigger), option);
+void Project::userChanged(OptName option, Trigger trigger) {
+    runHandler(handlerFor(option.name(), trigger), option);
     notify();
 }
 
-void Project::userCheck(std::string_view option, bool on) {
+void Project::userCheck(OptName option, bool on) {
     fOptions.setChecked(option, on);
     userChanged(option, Trigger::Click);
 }
 
-void Project::userChoose(std::string_view member) {
+void Project::userChoose(OptName member) {
     fOptions.choose(member);
     userChanged(member, Trigger::Click);
 }
 
-void Project::userSelect(std::string_view option, int index) {
+void Project::userSelect(OptName option, int index) {
     fOptions.setItemIndex(option, index);
     userChanged(option, Trigger::Click);
 }
 
-void Project::userCheckItem(std::string_view option, int item, bool on) {
+void Project::userCheckItem(OptName option, int item, bool on) {
     fOptions.setItemChecked(option, item, on);
     userChanged(option, Trigger::Click);
 }
 
-void Project::userType(std::string_view option, const std::string& text) {
+void Project::userType(OptName option, const std::string& text) {
     fOptions.setText(option, text);
     userChanged(option, Trigger::Edit);
 }
 
-void Project::userLeave(std::string_view option) {
+void Project::userLeave(OptName option) {
     userChanged(option, Trigger::Leave);
 }
 
-void Project::ruleCheck(std::string_view option, bool on) {
-    if (fOptions.setChecked(option, on)) runHandler(handlerFor(option, Trigger::Click), option);
+void Project::ruleCheck(OptName option, bool on) {
+    if (fOptions.setChecked(option, on))
+        runHandler(handlerFor(option.name(), Trigger::Click), option);
 }
 
-void Project::ruleChoose(std::string_view member) {
-    if (fOptions.choose(member)) runHandler(handlerFor(member, Trigger::Click), member);
+void Project::ruleChoose(OptName member) {
+    if (fOptions.choose(member)) runHandler(handlerFor(member.name(), Trigger::Click), member);
 }
 
-void Project::runHandler(Handler h, std::string_view option) {
+void Project::runHandler(Handler h, OptName option) {
     if (h == Handler::None) return;
     // Baud rates act only on valid text, so that a half-typed value changes nothing.
     if (h == Handler::Baud1SpinChange && !fOptions.valueValid(option)) return;
@@ -350,7 +352,7 @@ void Project::setBuilt(bool on) {
 
 void Project::buttonStates() {
     const bool b = built();
-    for (const char* btn : {"StoreBtn", "ShowBtn", "PrintBtn"})
+    for (OptName btn : OptNames{"StoreBtn", "ShowBtn", "PrintBtn"})
         fOptions.setEnabled(btn, b);
     fOptions.setEnabled("BuildBtn", characterCount(fOptions.text("AppNameEdit")) >= 3);
 }
@@ -362,7 +364,7 @@ bool Project::readyCheck() {
     return false;
 }
 
-void Project::requestFocus(std::string_view option) {
+void Project::requestFocus(OptName option) {
     if (focusRequest) focusRequest(option);
 }
 

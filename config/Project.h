@@ -52,7 +52,7 @@ class Project {
     std::string helpFile() const { return HomePath() + "Pramlet.html"; }
 
     // The first page: five controller lists on family tabs.
-    static const std::vector<std::string>& controllerLists(); // RadioGroupTiny ..
+    static const std::vector<OptName>& controllerLists(); // RadioGroupTiny ..
     int familyTab() const { return fFamilyTab; }
     void setFamilyTab(int tab); // changes CurCPUName, loads nothing
     std::string CurCPUName() const;
@@ -81,19 +81,19 @@ class Project {
 
     // A user's change of an option that the window or the batch front end has already
     // applied to the option's state.
-    void userChanged(std::string_view option, Trigger trigger);
+    void userChanged(OptName option, Trigger trigger);
     // The user's actions, each applied to the option and then reported as userChanged.
-    void userCheck(std::string_view option, bool on);                // click on a check box
-    void userChoose(std::string_view member);                        // click on a group member
-    void userSelect(std::string_view option, int index);             // choice, radio group
-    void userCheckItem(std::string_view option, int item, bool on);  // check list item
-    void userType(std::string_view option, const std::string& text); // an edit of the text
-    void userLeave(std::string_view option);                         // leaving the field
+    void userCheck(OptName option, bool on);                // click on a check box
+    void userChoose(OptName member);                        // click on a group member
+    void userSelect(OptName option, int index);             // choice, radio group
+    void userCheckItem(OptName option, int item, bool on);  // check list item
+    void userType(OptName option, const std::string& text); // an edit of the text
+    void userLeave(OptName option);                         // leaving the field
     // Changes of a check state or chosen member made by a rule: they run the option's
     // handler as a click would.
-    void ruleCheck(std::string_view option, bool on);
-    void ruleChoose(std::string_view member);
-    void runHandler(Handler h, std::string_view option);
+    void ruleCheck(OptName option, bool on);
+    void ruleChoose(OptName member);
+    void runHandler(Handler h, OptName option);
 
     // Built flag, buttons, ready check.
     bool built() const { return fOptions.checked("LedCheck"); }
@@ -107,7 +107,7 @@ class Project {
     bool CPUchanged = false;
     std::vector<std::string> listing;
     // Set by the window to move the input focus; the batch front end ignores it.
-    std::function<void(std::string_view option)> focusRequest;
+    std::function<void(OptName option)> focusRequest;
 
     // Locale of the user for reading decimal numbers (the supply voltage).
     char decimalPoint = '.';
@@ -120,7 +120,7 @@ class Project {
 
   private:
     void refillControllerLists();
-    void requestFocus(std::string_view option);
+    void requestFocus(OptName option);
 
     Dialogs& fDialogs;
     Options fOptions;

@@ -13,23 +13,13 @@ namespace {
 
 // The options of one serial port, by its number 1..4.
 struct SerialOptions {
-    std::string baud, slip, rxBuf, txBuf, rxI, rxX, txI, txX, form, dtrPort, dtrBit, dtrEna;
+    OptName baud, slip, rxBuf, txBuf, rxI, rxX, txI, txX, form, dtrPort, dtrBit, dtrEna;
 
-    explicit SerialOptions(int n) {
-        const std::string d = std::to_string(n);
-        baud = "Baud" + d + "Spin";
-        slip = "SlipChk" + d;
-        rxBuf = "RxBuf" + d + "Spin";
-        txBuf = "TxBuf" + d + "Spin";
-        rxI = "Rx" + d + "iDatChk";
-        rxX = "Rx" + d + "xDatChk";
-        txI = "Tx" + d + "iDatChk";
-        txX = "Tx" + d + "xDatChk";
-        form = "SerForm" + d + "Spin";
-        dtrPort = "DTR" + d + "PortSpin";
-        dtrBit = "DTR" + d + "BitSpin";
-        dtrEna = "DTR" + d + "enaChk";
-    }
+    explicit SerialOptions(int n)
+        : baud(kBaudSpin(n)), slip(kSlipChk(n)), rxBuf(kRxBufSpin(n)), txBuf(kTxBufSpin(n)),
+          rxI(kRxiDatChk(n)), rxX(kRxxDatChk(n)), txI(kTxiDatChk(n)), txX(kTxxDatChk(n)),
+          form(kSerFormSpin(n)), dtrPort(kDTRPortSpin(n)), dtrBit(kDTRBitSpin(n)),
+          dtrEna(kDTRenaChk(n)) {}
 };
 
 const tPeriphT kSerialPorts[4] = {SerPort, SerPort2, SerPort3, SerPort4};
@@ -59,7 +49,7 @@ void SerialPortRule(Project& p, int port) {
     o.setEnabled(s.baud, present);
     o.setEnabled(s.slip, present);
     if (present && o.value(s.baud) != 0) {
-        for (const std::string* n : {&s.rxBuf, &s.txBuf, &s.rxI, &s.txI, &s.form, &s.dtrPort})
+        for (const OptName* n : {&s.rxBuf, &s.txBuf, &s.rxI, &s.txI, &s.form, &s.dtrPort})
             o.setEnabled(*n, true);
         const bool dtr = o.itemIndex(s.dtrPort) > 0;
         o.setEnabled(s.dtrBit, dtr);
@@ -72,8 +62,8 @@ void SerialPortRule(Project& p, int port) {
         o.setEnabled(s.txX, xram > 0);
         return;
     }
-    for (const std::string* n : {&s.rxBuf, &s.txBuf, &s.rxI, &s.rxX, &s.txI, &s.txX, &s.form,
-                                 &s.dtrPort, &s.dtrBit, &s.dtrEna})
+    for (const OptName* n : {&s.rxBuf, &s.txBuf, &s.rxI, &s.rxX, &s.txI, &s.txX, &s.form,
+                             &s.dtrPort, &s.dtrBit, &s.dtrEna})
         o.setEnabled(*n, false);
     o.setItemIndex(s.dtrPort, 0);
 }

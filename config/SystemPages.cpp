@@ -11,26 +11,26 @@ namespace pramlet {
 
 namespace {
 
-const char* const kXDataMembers[] = {"SchedxDatChk", "SysStackxDatChk", "SysFrameXDatChk",
+const OptName kXDataMembers[] = {"SchedxDatChk", "SysStackxDatChk", "SysFrameXDatChk",
                                      "TaskStackxDatChk"};
-const char* const kIDataMembers[] = {"SchediDatChk", "SysStackiDatChk", "SysFrameIDatChk",
+const OptName kIDataMembers[] = {"SchediDatChk", "SysStackiDatChk", "SysFrameIDatChk",
                                      "TaskStackiDatChk"};
-const char* const kTaskControls[] = {"TaskStackiDatChk", "TaskStackxDatChk", "TaskStackSpin",
+const OptName kTaskControls[] = {"TaskStackiDatChk", "TaskStackxDatChk", "TaskStackSpin",
                                      "TaskFrameSpin"};
-const char* const kBootInterface[] = {"BootBaudSpin", "BootSer1Chck", "BootSer2Chck", "BootENCChck",
+const OptName kBootInterface[] = {"BootBaudSpin", "BootSer1Chck", "BootSer2Chck", "BootENCChck",
                                       "BootFusesChk", "BootLockChk",  "BootVectChk"};
 
-tRamPage ramPage(const Options& o, const char* iDataMember) {
+tRamPage ramPage(const Options& o, OptName iDataMember) {
     return o.checked(iDataMember) ? tRamPage::iData : tRamPage::xData;
 }
 
-void enableAll(Options& o, std::initializer_list<const char*> names, bool on) {
-    for (const char* n : names)
+void enableAll(Options& o, OptNames names, bool on) {
+    for (OptName n : names)
         o.setEnabled(n, on);
 }
 
-template <size_t N> void enableAll(Options& o, const char* const (&names)[N], bool on) {
-    for (const char* n : names)
+template <size_t N> void enableAll(Options& o, const OptName (&names)[N], bool on) {
+    for (OptName n : names)
         o.setEnabled(n, on);
 }
 
@@ -52,10 +52,10 @@ void stackLimits(Project& p) {
     Options& o = p.opts();
     const int size = p.cpu().DataSize;
     o.setMax("SysStackSpin", size);
-    auto raise = [&](const char* n, int v) {
+    auto raise = [&](OptName n, int v) {
         if (o.value(n) < v) o.setValue(n, v);
     };
-    auto lower = [&](const char* n, int v) {
+    auto lower = [&](OptName n, int v) {
         if (o.value(n) > v) o.setValue(n, v);
     };
     if (size > 1024) {
@@ -210,7 +210,7 @@ void Page0Rules(Project& p) {
     if (d.ExternRam > 0) {
         enableAll(o, kXDataMembers, true);
     } else {
-        for (const char* m : kIDataMembers)
+        for (OptName m : kIDataMembers)
             p.ruleChoose(m);
         enableAll(o, kXDataMembers, false);
     }

@@ -6,8 +6,8 @@ namespace pramlet {
 namespace {
 
 struct BitGroup {
-    const char* group; // the box, hidden when the controller has no writable bit in it
-    const char* list;  // its check list, enabled by the box's "build" check
+    OptName group;     // the box, hidden when the controller has no writable bit in it
+    OptName list;      // its check list, enabled by the box's "build" check
     const char* open;  // the line up to the first bit name
     const char* empty; // the line without any bit
     TByteLabels tCpuDesc::*names;
@@ -22,7 +22,7 @@ const BitGroup kBitGroups[] = {
 
 struct WriteOption {
     const char* line;
-    const char* check;
+    OptName check;
 };
 
 const WriteOption kWriteOptions[] = {

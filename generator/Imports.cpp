@@ -11,10 +11,10 @@ struct In {
     const Derived& d;
     const tCpuDesc& cpu;
 
-    bool on(const char* option) const { return o.checked(option); }
+    bool on(OptName option) const { return o.checked(option); }
     bool has(tPeriphT periph) const { return cpu.Periph.has(periph); }
-    int value(const char* option) const { return o.value(option); }
-    int index(const char* option) const { return o.itemIndex(option); }
+    int value(OptName option) const { return o.value(option); }
+    int index(OptName option) const { return o.itemIndex(option); }
 };
 
 struct Item {

@@ -10,7 +10,7 @@ const char* const kBanner = "{--------------------------------------------------
 
 struct Unit {
     const char* name; // with its trailing ", "
-    const char* check;
+    OptName check;
 };
 
 const Unit kNetUnits[] = {

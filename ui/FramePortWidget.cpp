@@ -142,7 +142,7 @@ void FramePortWidget::refresh() {
 bool FramePortWidget::eventFilter(QObject* watched, QEvent* event) {
     if (watched == fGrid && event->type() == QEvent::FocusOut &&
         leavesTheControl(static_cast<QFocusEvent*>(event)->reason()))
-        fProject.userLeave(fName);
+        fProject.userLeave(OptName::lookup(fName));
     return QWidget::eventFilter(watched, event);
 }
 

@@ -227,7 +227,7 @@ MainWindow::MainWindow(Project& project, QWidget* parent) : QMainWindow(parent),
 
     fListForm = new TListForm(this);
 
-    fProject.focusRequest = [this](std::string_view name) { focusOption(name); };
+    fProject.focusRequest = [this](OptName name) { focusOption(name.name()); };
     fProject.addObserver([this](const std::vector<std::string>& names) { refresh(names); });
     refreshAll();
     resize(1240, 760);
@@ -326,9 +326,9 @@ QWidget* MainWindow::buildControllerTabs() {
     fControllerTabs = new QTabWidget;
     fControllerTabs->setObjectName("PageControlCPU");
     for (const auto& listName : Project::controllerLists()) {
-        const OptionDef* d = findOption(listName);
+        const OptionDef* d = findOption(listName.name());
         auto* list = new QListWidget;
-        list->setObjectName(qs(listName));
+        list->setObjectName(qs(listName.str()));
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setViewMode(QListView::ListMode);
         list->setFlow(QListView::LeftToRight); // five columns, read row by row
@@ -336,7 +336,7 @@ QWidget* MainWindow::buildControllerTabs() {
         list->setResizeMode(QListView::Adjust);
         list->setGridSize(QSize(150, 22));
         list->viewport()->installEventFilter(this); // five columns whatever the width
-        fControllerTabs->addTab(list, qs(d ? d->caption : listName));
+        fControllerTabs->addTab(list, qs(d ? d->caption : listName.str()));
         if (d) bind(*d, list, nullptr);
         const int tab = fControllerTabs->count() - 1;
         auto click = [this, tab](int row) {
@@ -600,7 +600,7 @@ void MainWindow::bind(const OptionDef& def, QWidget* widget, QLabel* label) {
 }
 
 void MainWindow::connectWidget(const OptionDef& d, QWidget* w) {
-    const std::string name = d.name;
+    const OptName name = OptName::lookup(d.name);
     auto guard = [this](auto&& action) {
         if (fRefreshing) return;
         try {
@@ -688,7 +688,7 @@ void MainWindow::connectWidget(const OptionDef& d, QWidget* w) {
             {"StoreBtn", &MainWindow::StoreBtnClick}, {"PrintBtn", &MainWindow::PrintBtnClick},
             {"HelpBtn", &MainWindow::HelpBtnClick},   {"InfoBtn", &MainWindow::InfoBtnClick},
         };
-        if (auto it = commands.find(name); it != commands.end()) {
+        if (auto it = commands.find(name.str()); it != commands.end()) {
             auto method = it->second;
             connect(b, &QPushButton::clicked, this,
                     [=, this] { guard([&] { (this->*method)(); }); });
@@ -711,8 +711,8 @@ void MainWindow::refresh(const std::vector<std::string>& names) {
             const auto& items = fProject.opts()["StatusLine"].items;
             if (items.size() > 1) fStatus1->setText(qs(items[1]));
         }
-        if (std::find(Project::controllerLists().begin(), Project::controllerLists().end(), name) !=
-            Project::controllerLists().end()) {
+        const auto& lists = Project::controllerLists();
+        if (std::any_of(lists.begin(), lists.end(), [&](OptName l) { return l.name() == name; })) {
             refreshControllerLists();
             continue;
         }
@@ -764,7 +764,7 @@ void MainWindow::refreshControllerLists() {
 }
 
 void MainWindow::refreshOption(const Bound& b) {
-    const OptionState& s = fProject.opts()[b.def->name];
+    const OptionState& s = fProject.opts()[OptName::lookup(b.def->name)];
     QWidget* w = b.widget;
     w->setEnabled(s.enabled);
     if (b.def->page >= 0) w->setVisible(s.visible);

@@ -27,7 +27,7 @@ bool isSettable(OptionKind kind) {
 // A control can be used only while it and every box around it are enabled and shown.
 bool usable(const Options& o, const OptionDef& def, std::string& problem) {
     for (const OptionDef* d = &def; d; d = d->parent.empty() ? nullptr : findOption(d->parent)) {
-        const OptionState& s = o[d->name];
+        const OptionState& s = o[OptName::lookup(d->name)];
         if (!s.visible || !s.enabled) {
             problem = "option " + def.name + " is " + (s.visible ? "disabled" : "hidden") +
                       (d == &def ? "" : " (" + d->name + ")");
@@ -66,13 +66,13 @@ bool parseByte(const std::string& text, std::uint8_t& out) {
     return true;
 }
 
-void typeAndLeave(Project& p, const std::string& option, const std::string& text) {
+void typeAndLeave(Project& p, OptName option, const std::string& text) {
     p.userType(option, text);
     p.userLeave(option);
 }
 
 bool setCheckList(Project& p, const CliSetting& s, std::string& problem) {
-    const OptionState& state = p.opts()[s.option];
+    const OptionState& state = p.opts()[OptName::lookup(s.option)];
     std::vector<bool> wanted(state.itemChecked.size(), false);
     size_t from = 0;
     while (!s.value.empty() && from <= s.value.size()) {
@@ -91,8 +91,8 @@ bool setCheckList(Project& p, const CliSetting& s, std::string& problem) {
             return false;
         }
     for (size_t i = 0; i < wanted.size(); ++i)
-        if (wanted[i] != p.opts()[s.option].itemChecked[i])
-            p.userCheckItem(s.option, static_cast<int>(i), wanted[i]);
+        if (wanted[i] != p.opts()[OptName::lookup(s.option)].itemChecked[i])
+            p.userCheckItem(OptName::lookup(s.option), static_cast<int>(i), wanted[i]);
     return true;
 }
 
@@ -116,7 +116,7 @@ bool setPortFrame(Project& p, const CliSetting& s, std::string& problem) {
         if ((ddrClicks >> bit) & 1) frame.VelGeneralGridPortsSelectCell(1, bit + 1);
         if ((portClicks >> bit) & 1) frame.VelGeneralGridPortsSelectCell(2, bit + 1);
     }
-    p.userLeave(s.option);
+    p.userLeave(OptName::lookup(s.option));
     return true;
 }
 
@@ -142,32 +142,32 @@ const OptionDef* SettableOption(const std::string& name, std::string& problem) {
 bool ApplySetting(Project& p, const CliSetting& s, std::string& problem) {
     const OptionDef* def = SettableOption(s.option, problem);
     if (!def || !usable(p.opts(), *def, problem)) return false;
-    const OptionState& state = p.opts()[s.option];
+    const OptionState& state = p.opts()[OptName::lookup(s.option)];
 
     switch (def->kind) {
     case OptionKind::CheckBox:
         if (s.value != "true" && s.value != "false") return cannotTake(s, problem);
-        if (state.checked != (s.value == "true")) p.userCheck(s.option, s.value == "true");
+        if (state.checked != (s.value == "true")) p.userCheck(OptName::lookup(s.option), s.value == "true");
         return true;
     case OptionKind::OneOf:
         if (s.value != "true") return cannotTake(s, problem);
-        if (!state.checked) p.userChoose(s.option);
+        if (!state.checked) p.userChoose(OptName::lookup(s.option));
         return true;
     case OptionKind::Number:
     case OptionKind::NumberSpecial:
         if (!state.spinRules().isValid(s.value)) return cannotTake(s, problem);
-        typeAndLeave(p, s.option, s.value);
+        typeAndLeave(p, OptName::lookup(s.option), s.value);
         return true;
     case OptionKind::Choice:
         if (def->editable) {
-            typeAndLeave(p, s.option, s.value);
+            typeAndLeave(p, OptName::lookup(s.option), s.value);
             return true;
         }
         [[fallthrough]];
     case OptionKind::RadioGroup: {
         const int item = itemOf(state, s.value);
         if (item < 0) return cannotTake(s, problem);
-        p.userSelect(s.option, item);
+        p.userSelect(OptName::lookup(s.option), item);
         return true;
     }
     case OptionKind::Text: {
@@ -176,7 +176,7 @@ bool ApplySetting(Project& p, const CliSetting& s, std::string& problem) {
             return cannotTake(s, problem);
         if (def->maxLength > 0 && static_cast<int>(text.size()) > def->maxLength)
             return cannotTake(s, problem);
-        typeAndLeave(p, s.option, text);
+        typeAndLeave(p, OptName::lookup(s.option), text);
         return true;
     }
     case OptionKind::CheckList: return setCheckList(p, s, problem);

@@ -104,7 +104,7 @@ TEST_F(NavigationTest, ButtonStatesFollowNameLengthAndBuiltFlag) {
 
 TEST_F(NavigationTest, BlanksInTheApplicationNameGoOneMessageEach) {
     std::vector<std::string> focus;
-    p.focusRequest = [&](std::string_view n) { focus.emplace_back(n); };
+    p.focusRequest = [&](OptName n) { focus.emplace_back(n.str()); };
     p.userType("AppNameEdit", "my app x");
     EXPECT_EQ(o().text("AppNameEdit"), "myappx");
     ASSERT_EQ(dialogs.entries.size(), 2u);
@@ -115,7 +115,7 @@ TEST_F(NavigationTest, BlanksInTheApplicationNameGoOneMessageEach) {
 
 TEST_F(NavigationTest, ReadyCheckRefusesWithoutBuild) {
     std::string focus;
-    p.focusRequest = [&](std::string_view n) { focus = n; };
+    p.focusRequest = [&](OptName n) { focus = n.str(); };
     EXPECT_FALSE(p.readyCheck());
     EXPECT_EQ(dialogs.entries.back(),
               (RecordingDialogs::Entry{"error", "first build Application !", "OK"}));

@@ -19,8 +19,8 @@ class PortFuseFixture : public ProjectFixture {
     bool portUsed(char letter) const { return p.derived().PortUsed[PortOrdinal(letter) - 1]; }
     bool ddrUsed(char letter) const { return p.derived().DDRUsed[PortOrdinal(letter) - 1]; }
     // Items of a check list as a byte, and which of them are enabled.
-    std::uint8_t ticks(const char* list) const { return o().checkListByte(list); }
-    std::uint8_t enabledItems(const char* list) const {
+    std::uint8_t ticks(OptName list) const { return o().checkListByte(list); }
+    std::uint8_t enabledItems(OptName list) const {
         unsigned byte = 0;
         const auto& e = o()[list].itemEnabled;
         for (size_t i = 0; i < e.size() && i < 8; ++i)

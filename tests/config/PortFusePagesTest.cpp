@@ -142,7 +142,7 @@ TEST_F(FusePageTest, ListsAreFilledFromTheNewController) {
     EXPECT_EQ(enabledItems("FuseBox1"), 0xDF);
     EXPECT_EQ(ticks("FuseBox1"), 0x66);
     EXPECT_EQ(ticks("FuseBox2"), 0x02);
-    for (const char* group : {"LockGroup0", "FuseGroup0", "FuseGroup1", "FuseGroup2"})
+    for (OptName group : OptNames{"LockGroup0", "FuseGroup0", "FuseGroup1", "FuseGroup2"})
         EXPECT_TRUE(o()[group].visible) << group;
 
     // Another visit without a new controller keeps the user's ticks.
@@ -194,13 +194,13 @@ class BootFuseTest : public FusePageTest {
         p.userCheck("BootBlockChk", true);
         p.userCheck("BootFusesChk", true);
         p.userSelect("ComboBoxBootArea", area);
-        p.userChoose(resetJump ? "ResJmpBtn" : "ResJmpDefBtn");
+        p.userChoose(resetJump ? OptName("ResJmpBtn") : OptName("ResJmpDefBtn"));
         gotoPage(14);
     }
     void area(int index, bool resetJump) {
         gotoPage(1);
         p.userSelect("ComboBoxBootArea", index);
-        p.userChoose(resetJump ? "ResJmpBtn" : "ResJmpDefBtn");
+        p.userChoose(resetJump ? OptName("ResJmpBtn") : OptName("ResJmpDefBtn"));
         gotoPage(14);
     }
 };
@@ -347,18 +347,18 @@ TEST_F(FusePageTest, SupplyCurrentOffersTheVoltage) {
 
 TEST_F(FusePageTest, WriteOptionsFollowTheirEnableBox) {
     open("pfmega", 14);
-    const char* const options[] = {"ProgFuseChk", "ProgLockChk", "ProgFlashChk", "progEEpromChk"};
-    for (const char* opt : options)
+    const OptName options[] = {"ProgFuseChk", "ProgLockChk", "ProgFlashChk", "progEEpromChk"};
+    for (OptName opt : options)
         EXPECT_FALSE(o().enabled(opt)) << opt;
     p.userCheck("progOptsEnaChk", true);
-    for (const char* opt : options)
+    for (OptName opt : options)
         EXPECT_TRUE(o().enabled(opt)) << opt;
     p.setBuilt(true);
     p.userCheck("ProgLockChk", true);
     EXPECT_FALSE(p.built());
     EXPECT_TRUE(o().enabled("ProgLockChk"));
     p.userCheck("progOptsEnaChk", false);
-    for (const char* opt : options)
+    for (OptName opt : options)
         EXPECT_FALSE(o().enabled(opt)) << opt;
     EXPECT_TRUE(o().checked("ProgLockChk"));
 }

@@ -27,7 +27,7 @@ class ProjectFixture : public ::testing::Test {
             p.prev();
     }
     // The user types a value into a number field and leaves it.
-    void enter(const std::string& option, const std::string& text) {
+    void enter(OptName option, const std::string& text) {
         p.userType(option, text);
         p.userLeave(option);
     }

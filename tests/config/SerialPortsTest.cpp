@@ -102,7 +102,7 @@ TEST_F(CalcBaudDivisorTest, ShowsTheWarningWithIgnoreAndKeepsTheDivisor) {
 class SerialPortRuleTest : public PortFuseFixture {
   protected:
     // The options of port 1 that follow the baud rate.
-    const std::vector<std::string> kFollowers = {"RxBuf1Spin", "TxBuf1Spin",   "Rx1iDatChk",
+    const std::vector<OptName> kFollowers = {"RxBuf1Spin", "TxBuf1Spin",   "Rx1iDatChk",
                                                  "Tx1iDatChk", "SerForm1Spin", "DTR1PortSpin"};
 };
 
@@ -120,9 +120,9 @@ TEST_F(SerialPortRuleTest, PortWithoutBaudRateOffersOnlyRateAndSlip) {
     SerialPortRule(p, 0);
     EXPECT_TRUE(opts.enabled("Baud1Spin"));
     EXPECT_TRUE(opts.enabled("SlipChk1"));
-    for (const std::string& n : kFollowers)
+    for (OptName n : kFollowers)
         EXPECT_FALSE(opts.enabled(n)) << n;
-    for (const char* n : {"Rx1xDatChk", "Tx1xDatChk", "DTR1BitSpin", "DTR1enaChk"})
+    for (OptName n : OptNames{"Rx1xDatChk", "Tx1xDatChk", "DTR1BitSpin", "DTR1enaChk"})
         EXPECT_FALSE(opts.enabled(n)) << n;
     EXPECT_EQ(opts.itemIndex("DTR1PortSpin"), 0);
     EXPECT_EQ(opts.text("DTR1PortSpin"), "No DTR");
@@ -136,8 +136,8 @@ TEST_F(SerialPortRuleTest, MissingPortIsLockedWhateverItsRate) {
     SerialPortRule(p, 2);
     EXPECT_FALSE(opts.enabled("Baud3Spin"));
     EXPECT_FALSE(opts.enabled("SlipChk3"));
-    for (const char* n :
-         {"RxBuf3Spin", "TxBuf3Spin", "Rx3iDatChk", "Rx3xDatChk", "Tx3iDatChk", "Tx3xDatChk",
+    for (OptName n :
+         OptNames{"RxBuf3Spin", "TxBuf3Spin", "Rx3iDatChk", "Rx3xDatChk", "Tx3iDatChk", "Tx3xDatChk",
           "SerForm3Spin", "DTR3PortSpin", "DTR3BitSpin", "DTR3enaChk"})
         EXPECT_FALSE(opts.enabled(n)) << n;
     EXPECT_EQ(opts.itemIndex("DTR3PortSpin"), 0);

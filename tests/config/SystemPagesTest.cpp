@@ -11,7 +11,7 @@ using SupplyVoltageTest = ProjectFixture;
 
 TEST_F(ControllerClickTest, EnablesTheFirstPageAndRefillsPortLists) {
     select("mega16x");
-    for (const char* box : {"GroupBox1", "GroupBox2", "GroupBox14", "GroupBox15", "GroupBox43",
+    for (OptName box : OptNames{"GroupBox1", "GroupBox2", "GroupBox14", "GroupBox15", "GroupBox43",
                             "FreqSpin", "SysTickSpin", "WatchDogSpin", "VoltSpin"})
         EXPECT_TRUE(o().enabled(box)) << box;
     using V = std::vector<std::string>;

@@ -285,7 +285,7 @@ TEST_F(BootBlockTest, RegisterNamesOfTheOtherTwoCombinations) {
     for (const Case& c : cases) {
         openWith(c.device, [&] {
             p.userCheck("BootBlockChk", true);
-            p.userChoose(c.port);
+            p.userChoose(OptName::lookup(c.port));
         });
         const Listing out = only(WriteBootBlock);
         const int init = find(out, "procedure FlashLoaderInit;");

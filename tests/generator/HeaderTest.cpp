@@ -8,7 +8,7 @@ using HeaderTest = GeneratorTest;
 TEST_F(HeaderTest, NameOfTwoCharactersIsRefusedAndChangesNothing) {
     open("mega16g");
     std::vector<std::string> focus;
-    p.focusRequest = [&](std::string_view option) { focus.emplace_back(option); };
+    p.focusRequest = [&](OptName option) { focus.emplace_back(option.str()); };
     p.listing = {"kept"};
     p.setBuilt(true);
     o().setText("AppNameEdit", "ab");
@@ -34,7 +34,7 @@ TEST_F(HeaderTest, NameOfThreeCharactersBuildsAndSetsTheFlags) {
     EXPECT_EQ(p.AppName, "abc");
     EXPECT_EQ(p.listing.at(0), "program abc;");
     EXPECT_TRUE(p.built());
-    for (const char* button : {"StoreBtn", "ShowBtn", "PrintBtn", "BuildBtn"})
+    for (OptName button : OptNames{"StoreBtn", "ShowBtn", "PrintBtn", "BuildBtn"})
         EXPECT_TRUE(o().enabled(button)) << button;
     EXPECT_TRUE(dialogs.entries.empty());
 }
@@ -148,9 +148,9 @@ TEST_F(FuseBlockTest, InitOnlyAndOverrideWithNoteBookComPortAndSupply) {
 
 TEST_F(FuseBlockTest, BitListsNameTheCheckedBitsOfShownAndEnabledGroups) {
     open("mega16g");
-    for (const char* group : {"LockGroup0", "FuseGroup0", "FuseGroup1", "FuseGroup2"})
+    for (OptName group : OptNames{"LockGroup0", "FuseGroup0", "FuseGroup1", "FuseGroup2"})
         o().setVisible(group, true);
-    for (const char* list : {"LockBox0", "FuseBox0", "FuseBox1", "FuseBox2"}) {
+    for (OptName list : OptNames{"LockBox0", "FuseBox0", "FuseBox1", "FuseBox2"}) {
         o().setEnabled(list, true);
         for (int bit = 0; bit < 8; ++bit) {
             o().setItemEnabled(list, bit, true);

@@ -34,8 +34,8 @@ TEST_F(ImportsTest, ImportLineHoldsEveryItemInOrder) {
     v.StepPort = UserPort;
     v.SPIused = true;
     v.Heap = true;
-    for (const char* c :
-         {"BootBlockChk",   "CANimpChk",      "PWM1Achk",     "PWM1Bchk",       "PWM1Cchk",
+    for (OptName c :
+         OptNames{"BootBlockChk",   "CANimpChk",      "PWM1Achk",     "PWM1Bchk",       "PWM1Cchk",
           "PWM3Achk",       "PWM3Bchk",       "PWM3Cchk",     "LCDmultiSPIchk", "I2CexpChk",
           "I2C_7segChk",    "KeyBoard4Chk",   "KeyBoard8Chk", "LCDgraphChk",    "SPIDrvChk",
           "SPIsoftDrvChk1", "SPIsoftDrvChk2", "MSPIchk0",     "MSPIchk1",       "MSPIchk2",
@@ -43,7 +43,7 @@ TEST_F(ImportsTest, ImportLineHoldsEveryItemInOrder) {
           "TCP_IPchk",      "ROVAchk",        "DSS10chk",     "WiegandChk",     "IncrP4Chk",
           "SlipChk1",       "SlipChk2",       "SlipChk3",     "SlipChk4"})
         o().setChecked(c, true);
-    for (const char* e : {"CANimpChk", "LEDportSpin0"})
+    for (OptName e : OptNames{"CANimpChk", "LEDportSpin0"})
         o().setEnabled(e, true);
     o().choose("RTCtimeBtn");
     o().choose("LPTportChk");
@@ -52,8 +52,8 @@ TEST_F(ImportsTest, ImportLineHoldsEveryItemInOrder) {
     o().setText("DiskASpin", "64");
     o().setText("BankPortSpin", "2");
     o().setText("Disp7SizeSpin", "8");
-    for (const char* list :
-         {"ComboBoxDCF77", "LanSciSpin", "ComboBoxSound", "IncCountSpin", "ComboBoxSoftPWM",
+    for (OptName list :
+         OptNames{"ComboBoxDCF77", "LanSciSpin", "ComboBoxSound", "IncCountSpin", "ComboBoxSoftPWM",
           "ComboBoxIOExpander", "ComboBoxServoPort", "LEDportSpin0"}) {
         o().refill(list, {"None", "X"});
         o().setItemIndex(list, 1);
@@ -118,7 +118,7 @@ TEST_F(ImportsTest, SystemImportLine) {
     open("mega16g");
     d().LongWords = d().LongInts = d().Floats = d().Processes = d().Tasks = true;
     d().Pipes = d().PIDs = true;
-    for (const char* c : {"ExceptBox", "BootVectChk", "PCINTchk0", "PCINTchk1", "PCINTchk2",
+    for (OptName c : OptNames{"ExceptBox", "BootVectChk", "PCINTchk0", "PCINTchk1", "PCINTchk2",
                           "PCINTchk3", "AppCheckSumChk", "BootCheckSumChk"})
         o().setChecked(c, true);
     o().setEnabled("BootVectChk", true);
@@ -130,7 +130,7 @@ TEST_F(ImportsTest, SystemImportLine) {
     o().setEnabled("BootVectChk", false);
     d().LongWords = d().LongInts = d().Floats = d().Processes = d().Tasks = false;
     d().Pipes = d().PIDs = false;
-    for (const char* c : {"ExceptBox", "PCINTchk0", "PCINTchk1", "PCINTchk2", "PCINTchk3",
+    for (OptName c : OptNames{"ExceptBox", "PCINTchk0", "PCINTchk1", "PCINTchk2", "PCINTchk3",
                           "AppCheckSumChk", "BootCheckSumChk"})
         o().setChecked(c, false);
     EXPECT_EQ(only(WriteImports).at(2), "From System Import ;");

@@ -32,7 +32,7 @@ void setFrame(Project& p, char port, std::uint8_t ddr, std::uint8_t value) {
         if ((ddr >> bit) & 1) f.VelGeneralGridPortsSelectCell(1, bit + 1);
         if ((value >> bit) & 1) f.VelGeneralGridPortsSelectCell(2, bit + 1);
     }
-    p.userLeave(f.Name());
+    p.userLeave(OptName::lookup(f.Name()));
 }
 
 TEST_F(InitPortsTest, MainProgramWithoutPortsWatchdogOrTasks) {

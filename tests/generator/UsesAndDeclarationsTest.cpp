@@ -48,8 +48,8 @@ TEST_F(UsesTest, LibraryLines) {
     EXPECT_EQ(Listing(l.begin(), l.begin() + 7),
               (Listing{"", "uses UFAT16;", "", "uses UDDS10;", "", "uses WzKernel;", ""}));
 
-    for (const char* c :
-         {"TCP_DNSchk", "TCP_SNTPchk", "TCP_SMTPchk", "TCP_TelnetChk", "TCP_HTTPchk"})
+    for (OptName c :
+         OptNames{"TCP_DNSchk", "TCP_SNTPchk", "TCP_SMTPchk", "TCP_TelnetChk", "TCP_HTTPchk"})
         o().setChecked(c, true);
     EXPECT_EQ(only(WriteUsesAndDeclarations).at(5),
               "uses WzKernel, wzDNS, wzSNTP, wzSMTP, wzTelnet, wzHTTP;");
