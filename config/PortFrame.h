@@ -78,8 +78,4 @@ inline constexpr OptName kFramePortOptions[kPortCount] = {
     "FramePortG", "FramePortH", "FramePortJ", "FramePortK", "FramePortL"};
 TPortFrames makePortFrames();
 
-// Appends the frame's lines of InitPorts: "  PortX:= %........;" when it has value bits,
-// then "  DDRX:= %........;" when it has direction bits.
-void WritePortLines(const TFramePort& frame, std::vector<std::string>& listing);
-
 } // namespace pramlet

@@ -1,6 +1,5 @@
 #include "config/Format.h"
-#include "config/Project.h"
-#include "config/SerialPorts.h"
+#include "generator/BuildInput.h"
 #include "generator/Sections.h"
 
 namespace pramlet {
@@ -75,7 +74,7 @@ const LoaderLines kLoaderLines[2][2] = {
 
 // The loader's serial port: the first one that is chosen and offered; none for the
 // Ethernet loader or when no chosen port is offered.
-const LoaderLines* loaderLines(const Project& p) {
+const LoaderLines* loaderLines(const BuildInput& p) {
     const Options& o = p.opts();
     const int scheme = p.cpu().Periph.has(UARTN) ? 0 : 1;
     if (o.checked("BootSer1Chck") && o.enabled("BootSer1Chck")) return &kLoaderLines[0][scheme];
@@ -83,7 +82,7 @@ const LoaderLines* loaderLines(const Project& p) {
     return nullptr;
 }
 
-void writeBootTest(Project& p, Listing& out) {
+void writeBootTest(const BuildInput& p, Listing& out) {
     const Options& o = p.opts();
     const int fBootIndex = p.derived().fBootIndex;
 
@@ -137,8 +136,8 @@ void writeBootTest(Project& p, Listing& out) {
     out.push_back("");
 }
 
-void writeLoaderInit(Project& p, Listing& out, const LoaderLines* port) {
-    const Derived& d = p.derived();
+void writeLoaderInit(const BuildInput& p, Listing& out, const LoaderLines* port) {
+    const BuildValues& d = p.values();
     out.push_back("procedure FlashLoaderInit;");
     out.push_back("begin");
     if (port) {
@@ -194,10 +193,9 @@ void writeLoaderTransm(Listing& out, const LoaderLines* port) {
 
 } // namespace
 
-void WriteBootBlock(Project& p, Listing& out) {
+void WriteBootBlock(const BuildInput& p, Listing& out) {
     const Options& o = p.opts();
     if (!o.checked("BootBlockChk")) return;
-    CalcBaudDivisor(p); // its warnings do not stop the build
 
     const bool standAlone = !o.checked("BootAppChk");
     if (standAlone)

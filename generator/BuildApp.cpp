@@ -2,6 +2,7 @@
 
 #include "config/Format.h"
 #include "config/Project.h"
+#include "generator/BuildInput.h"
 #include "generator/Sections.h"
 
 #include <algorithm>
@@ -10,7 +11,7 @@ namespace pramlet {
 
 namespace {
 
-using SectionWriter = void (*)(Project&, Listing&);
+using SectionWriter = void (*)(const BuildInput&, Listing&);
 
 // The sections in the order of the generated program.
 const SectionWriter kSections[] = {
@@ -44,10 +45,24 @@ bool BuildApp(Project& p) {
         return false;
     }
     p.AppName = name;
+    // Everything the sections need beyond the project's state is computed here, once, so that
+    // the writers only read.
+    const BuildValues values = PrepareBuild(p, name);
+    Derived& d = p.derived();
+    d.Current = values.Current;
+    d.Voltage1 = values.Voltage1;
+    d.ps = values.ps;
+    d.psh = values.psh;
+    const BuildInput in(p, values);
     p.listing.clear();
     try {
-        for (SectionWriter write : kSections)
-            write(p, p.listing);
+        for (SectionWriter write : kSections) {
+            // The divisor's warning comes when the boot block is reached; it does not stop
+            // the build.
+            if (write == WriteBootBlock && !values.baudWarning.empty())
+                p.dialogs().message(MsgKind::Error, values.baudWarning, MsgButton::Ignore);
+            write(in, p.listing);
+        }
     } catch (const BuildEnded&) {
         // A partial listing must never be shown or stored.
         p.setBuilt(false);

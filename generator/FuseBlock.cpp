@@ -1,4 +1,4 @@
-#include "config/Project.h"
+#include "generator/BuildInput.h"
 #include "generator/Sections.h"
 
 namespace pramlet {
@@ -32,7 +32,7 @@ const WriteOption kWriteOptions[] = {
     {"  ProgEEprom = ", "progEEpromChk"},
 };
 
-void writeBitGroup(const Project& p, const BitGroup& g, Listing& out) {
+void writeBitGroup(const BuildInput& p, const BitGroup& g, Listing& out) {
     const Options& o = p.opts();
     if (!o[g.group].visible || !o.enabled(g.list)) return;
     const OptionState& list = o[g.list];
@@ -54,9 +54,8 @@ void writeBitGroup(const Project& p, const BitGroup& g, Listing& out) {
 
 } // namespace
 
-void WriteFuseBlock(Project& p, Listing& out) {
+void WriteFuseBlock(const BuildInput& p, Listing& out) {
     const Options& o = p.opts();
-    Derived& d = p.derived();
     const int isp = o.itemIndex("FuseWrChk"); // write never, init only, override
     if (isp <= 0) return;
 
@@ -65,10 +64,9 @@ void WriteFuseBlock(Project& p, Listing& out) {
     out.push_back("  NoteBook   = " + o.text("NoteBookSpin") + ";");
     if (o.text("COMportSpin") != "none")
         out.push_back("  COMport    = " + o.text("COMportSpin") + ";");
-    d.Current = o.value("CurrentSpin");
-    d.Voltage1 = o.text("VoltSpin");
-    if (d.Current > 0)
-        out.push_back("  Supply     = " + d.Voltage1 + ", " + std::to_string(d.Current) + ";");
+    const BuildValues& v = p.values();
+    if (v.Current > 0)
+        out.push_back("  Supply     = " + v.Voltage1 + ", " + std::to_string(v.Current) + ";");
     for (const BitGroup& g : kBitGroups)
         writeBitGroup(p, g, out);
     if (o.checked("prgSPIchk")) out.push_back("  ProgMode   = SPI;");

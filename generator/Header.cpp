@@ -1,5 +1,5 @@
 #include "config/Format.h"
-#include "config/Project.h"
+#include "generator/BuildInput.h"
 #include "generator/Sections.h"
 
 namespace pramlet {
@@ -7,7 +7,7 @@ namespace pramlet {
 namespace {
 
 // The boot start of the boot area chosen in ComboBoxBootArea; 0 when none is chosen.
-int bootAddress(const Project& p) {
+int bootAddress(const BuildInput& p) {
     const tCpuDesc& cpu = p.cpu();
     switch (p.opts().itemIndex("ComboBoxBootArea")) {
     case 0: return cpu.BOOTRST0;
@@ -20,11 +20,11 @@ int bootAddress(const Project& p) {
 
 } // namespace
 
-void WriteHeader(Project& p, Listing& out) {
+void WriteHeader(const BuildInput& p, Listing& out) {
     const Options& o = p.opts();
     const tCpuDesc& cpu = p.cpu();
 
-    out.push_back("program " + p.AppName + ";");
+    out.push_back("program " + p.AppName() + ";");
     out.push_back("");
     if (p.derived().MultiTasking == tMultiTask::Standard) out.push_back("{$NOSHADOW}");
     if (o.checked("GlobWarnCheck"))

@@ -1,4 +1,4 @@
-#include "config/Project.h"
+#include "generator/BuildInput.h"
 #include "generator/Sections.h"
 
 namespace pramlet {
@@ -150,7 +150,7 @@ template <size_t N> std::string list(const In& in, const Item (&items)[N]) {
 
 } // namespace
 
-void WriteImports(Project& p, Listing& out) {
+void WriteImports(const BuildInput& p, Listing& out) {
     const In in{p.opts(), p.derived(), p.cpu()};
 
     out.push_back("Import " + list(in, kImport) + ";");

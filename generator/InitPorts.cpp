@@ -1,12 +1,13 @@
 #include "config/PortFrame.h"
-#include "config/Project.h"
+#include "generator/BuildInput.h"
+#include "generator/PortLines.h"
 #include "generator/Sections.h"
 
 #include <algorithm>
 
 namespace pramlet {
 
-void WriteInitPortsAndMain(Project& p, Listing& out) {
+void WriteInitPortsAndMain(const BuildInput& p, Listing& out) {
     const Derived& d = p.derived();
     const auto used = [](bool flag) { return flag; };
     const bool initPorts = std::any_of(d.PortUsed.begin(), d.PortUsed.end(), used) ||
@@ -40,7 +41,7 @@ void WriteInitPortsAndMain(Project& p, Listing& out) {
     if (d.WatchDog >= 0) out.push_back("//  WatchDogTrig;");
     out.push_back("");
     out.push_back("  endloop;");
-    out.push_back("end " + p.AppName + ".");
+    out.push_back("end " + p.AppName() + ".");
     out.push_back("");
 }
 

@@ -1,5 +1,5 @@
 #include "config/Format.h"
-#include "config/Project.h"
+#include "generator/BuildInput.h"
 #include "generator/Sections.h"
 
 #include <algorithm>
@@ -17,7 +17,7 @@ std::string area(tRamPage page) {
 
 } // namespace
 
-void WriteSystemEntries(Project& p, Listing& out) {
+void WriteSystemEntries(const BuildInput& p, Listing& out) {
     const Options& o = p.opts();
     const Derived& d = p.derived();
 

@@ -1,5 +1,5 @@
 #include "config/Format.h"
-#include "config/Project.h"
+#include "generator/BuildInput.h"
 #include "generator/Sections.h"
 
 namespace pramlet {
@@ -20,7 +20,7 @@ const Unit kNetUnits[] = {
 
 } // namespace
 
-void WriteUsesAndDeclarations(Project& p, Listing& out) {
+void WriteUsesAndDeclarations(const BuildInput& p, Listing& out) {
     const Options& o = p.opts();
 
     if (o.checked("FAT16chk")) {

@@ -5,6 +5,7 @@
 
 #include "config/Project.h"
 #include "generator/BuildApp.h"
+#include "generator/BuildInput.h"
 #include "generator/Sections.h"
 
 #include <gtest/gtest.h>
@@ -41,9 +42,11 @@ class GeneratorTest : public ::testing::Test {
     }
 
     // The lines of one section writer alone.
+    // The build values are computed as a build computes them, with the name of the project.
     template <typename Writer> Listing only(Writer write) {
         Listing out;
-        write(p, out);
+        const BuildValues values = PrepareBuild(p, p.AppName);
+        write(BuildInput(p, values), out);
         return out;
     }
 };

@@ -131,7 +131,7 @@ TEST_F(FuseBlockTest, InitOnlyAndOverrideWithNoteBookComPortAndSupply) {
               (Listing{"Define_Fuses", "//  Override_Fuses;", "  NoteBook   = C;"}));
     EXPECT_EQ(find(f, "  COMport"), -1);
     EXPECT_EQ(find(f, "  Supply"), -1);
-    EXPECT_EQ(d().Current, 0);
+    EXPECT_EQ(PrepareBuild(p, p.AppName).Current, 0);
 
     o().setItemIndex("FuseWrChk", 2);
     o().setItemIndex("COMportSpin", 1);
@@ -141,8 +141,8 @@ TEST_F(FuseBlockTest, InitOnlyAndOverrideWithNoteBookComPortAndSupply) {
     EXPECT_EQ(f.at(1), "  Override_Fuses;");
     EXPECT_EQ(f.at(3), "  COMport    = USB;");
     EXPECT_EQ(f.at(4), "  Supply     = 3.3, 250;");
-    EXPECT_EQ(d().Current, 250);
-    EXPECT_EQ(d().Voltage1, "3.3");
+    EXPECT_EQ(PrepareBuild(p, p.AppName).Current, 250);
+    EXPECT_EQ(PrepareBuild(p, p.AppName).Voltage1, "3.3");
     EXPECT_EQ(f.back(), "");
 }
 
@@ -227,6 +227,32 @@ TEST_F(FuseBlockTest, ProgModeAndWriteOptions) {
     EXPECT_EQ(Listing(f.begin() + at, f.end()),
               (Listing{"  ProgMode   = JTAG;", "  ProgFuses  = false;", "  ProgLock   = true;",
                        "  ProgFlash  = true;", "  ProgEEprom = false;", ""}));
+}
+
+} // namespace
+} // namespace pramlet::test
+
+namespace pramlet::test {
+namespace {
+
+// Writers only read: building the same state twice gives the same listing, and a build
+// leaves the supply values of its fuse block in the derived values.
+TEST_F(FuseBlockTest, SameStateSameListingWhateverWasBuiltBefore) {
+    open("tiny45g");
+    o().setItemIndex("FuseWrChk", 2);
+    o().setText("CurrentSpin", "250");
+    o().setText("VoltSpin", "3.3");
+    o().setText("AppNameEdit", "Twice");
+    ASSERT_TRUE(BuildApp(p));
+    const Listing first = p.listing;
+    o().setText("CurrentSpin", "0");
+    ASSERT_TRUE(BuildApp(p));
+    EXPECT_NE(p.listing, first);
+    o().setText("CurrentSpin", "250");
+    ASSERT_TRUE(BuildApp(p));
+    EXPECT_EQ(p.listing, first);
+    EXPECT_EQ(d().Current, 250);
+    EXPECT_EQ(d().Voltage1, "3.3");
 }
 
 } // namespace

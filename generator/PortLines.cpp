@@ -1,0 +1,13 @@
+#include "generator/PortLines.h"
+
+namespace pramlet {
+
+void WritePortLines(const TFramePort& frame, std::vector<std::string>& listing) {
+    const std::string X(1, frame.PortLetter());
+    if (frame.PortBits() != 0)
+        listing.push_back("  Port" + X + ":= " + BitString(frame.PortBits()) + ";");
+    if (frame.DDRBits() != 0)
+        listing.push_back("  DDR" + X + ":= " + BitString(frame.DDRBits()) + ";");
+}
+
+} // namespace pramlet
