@@ -15,7 +15,7 @@ Define_Fuses
   FuseBits1  = [BOOTSZ0, BOOTSZ1, SPIEN];
   FuseBits2  = [M103C];
 
-Import SysTick, RC5Rxport, RC5Txport, SHT11drvr, FAT16, wzNet4, ROVAstack, WiegandPort;
+Import SysTick, RC5Rxport, RC5Txport, TWImaster, SHT11drvr, FAT16, wzNet4, ROVAstack, WiegandPort;
 
 From System Import LongWord, Processes, Tasks;
 
@@ -36,7 +36,7 @@ Define
   F16_FileHandles  = 3;
   F16_DirLevels    = 4;
   TelnetStrLen     = 40;
-  wzNet4         = I2C_Soft, iData;
+  wzNet4         = I2C_TWI, iData;
   wzSocks        = 4;
   ROVAdriver     = ENC28J60;
   ROVAtimer      = Timer2;
@@ -47,6 +47,7 @@ Define
   RC5Rxport      = PinD, 2, positive; {Port, Pin#, polarity}
   RC5Txport      = negative;       {pulse polarity}
   RC5mode        = rc_7bit;        {command bit count}
+  TWIpresc       = 1;
 
 uses UFAT16;
 
