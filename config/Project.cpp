@@ -1,9 +1,12 @@
 #include "config/Project.h"
 
 #include "config/Format.h"
+#include "config/OnChipPages.h"
 #include "config/OutputPage.h"
 #include "config/PortFusePages.h"
 #include "config/PortLists.h"
+#include "config/SoftDriverPages.h"
+#include "config/SpecialDriverPages.h"
 #include "config/SystemPages.h"
 #include "device/CommandLine.h"
 
@@ -35,12 +38,10 @@ const PageInfo kPages[kPageCount] = {
 
 using PageRules = void (*)(Project&);
 
-// The rules each page runs on entering it and on a change of its options. The driver
-// pages get their rules with their drivers; until then entering them only shows their
-// title.
+// The rules each page runs on entering it and on a change of its options.
 const PageRules kPageRules[kPageCount] = {
-    Page0Rules,  Page1Rules,  nullptr,     nullptr,     nullptr, nullptr,
-    nullptr,     nullptr,     nullptr,     nullptr,     nullptr, Page11Rules,
+    Page0Rules,  Page1Rules,  Page2Rules,  Page3Rules,  Page4Rules,  Page5Rules,
+    Page6Rules,  Page7Rules,  Page8Rules,  Page9Rules,  Page10Rules, Page11Rules,
     Page12Rules, Page13Rules, Page14Rules, Page15Rules,
 };
 
@@ -201,10 +202,7 @@ void Project::setWindowCaption(const std::string& caption) {
 
 void Project::runPageRules(int page) {
     if (page < 0 || page >= kPageCount) return;
-    if (kPageRules[page])
-        kPageRules[page](*this);
-    else
-        setTitle(page);
+    kPageRules[page](*this);
 }
 
 void Project::refresh() {
@@ -295,8 +293,11 @@ void Project::runHandler(Handler h, OptName option) {
     case Handler::Drivers1Click:
     case Handler::Baud1SpinChange: runPageRules(2); break;
     case Handler::Drivers1Aclick: runPageRules(3); break;
-    case Handler::Drivers2Click:
-    case Handler::CheckListBoxincrEncBitsClickCheck: runPageRules(4); break;
+    case Handler::CheckListBoxincrEncBitsClickCheck:
+        EncoderPinRule(*this);
+        runPageRules(4);
+        break;
+    case Handler::Drivers2Click: runPageRules(4); break;
     case Handler::KeyBoard4ChkClick:
         if (fOptions.checked("KeyBoard4Chk")) ruleCheck("KeyBoard8Chk", false);
         runPageRules(5);
@@ -307,17 +308,29 @@ void Project::runHandler(Handler h, OptName option) {
         break;
     case Handler::Drivers3Click: runPageRules(5); break;
     case Handler::LANdrvClick: runPageRules(6); break;
-    case Handler::LCDgraphChkClick:
-    case Handler::PixFontChkClick:
-    case Handler::GraphXEditExit:
-    case Handler::GraphYEditExit: break; // the LCD graphics rules come with the soft drivers
+    case Handler::LCDgraphChkClick: LCDgraphChkRule(*this); break;
+    case Handler::PixFontChkClick: PixFontChkRule(*this); break;
+    case Handler::GraphXEditExit: GraphXEditExitRule(*this); break;
+    case Handler::GraphYEditExit: GraphYEditExitRule(*this); break;
     case Handler::RC5click: runPageRules(7); break;
     case Handler::TWIchkClick: runPageRules(8); break;
-    case Handler::IOexpCheck:
     case Handler::LCDmultiTWIchkClick:
+        LCDmultiTWIchkRule(*this);
+        runPageRules(9);
+        break;
     case Handler::LCDmultiSPIchkClick:
+        LCDmultiSPIchkRule(*this);
+        runPageRules(9);
+        break;
     case Handler::I2C_7segChkClick:
-    case Handler::I2CexpChkClick: runPageRules(9); break;
+        I2C_7segChkRule(*this);
+        runPageRules(9);
+        break;
+    case Handler::I2CexpChkClick:
+        I2CexpChkRule(*this);
+        runPageRules(9);
+        break;
+    case Handler::IOexpCheck: runPageRules(9); break;
     case Handler::SHT11ChkClick: runPageRules(10); break;
     case Handler::Ports1Click: runPageRules(11); break;
     case Handler::Ports2Click: runPageRules(12); break;
