@@ -27,6 +27,9 @@ Define
   FrameSize      = $0032, iData;
   UserPort       = $0800;          {Data Bytes}
   BankPort       = 2;              {Bank Ports}
+  Disp14sPort    = PortB, 2; {Port, Portbit}
+  Disp14Mode     = Wrap;
+  Disp14Digits   = 4, iData;
 
 Implementation
 

@@ -34,6 +34,10 @@ Define
   I2Cport        = PortF;
   I2Cdat         = 3;
   I2Cclk         = 2;
+  LCDport        = PortE;
+  LCDtype        = 0073;
+  LCDrows        = 4, 2;           {rows, enables}
+  LCDcolumns     = 16;             {columns per line}
 
 Implementation
 
