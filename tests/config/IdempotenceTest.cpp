@@ -3,6 +3,7 @@
 // configuration state is compared.
 
 #include "config/Project.h"
+#include "tests/support/RecordingDialogs.h"
 
 #include <gtest/gtest.h>
 
