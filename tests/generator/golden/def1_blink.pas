@@ -15,7 +15,7 @@ Define_Fuses
   FuseBits1  = [BOOTSZ0, BOOTSZ1, SPIEN];
   FuseBits2  = [M103C];
 
-Import SysTick, PWMport1A, PWMport1B, PWMport3C, UserPort, FileSystem, LCDGraphic, BankPort, SysLEDblink;
+Import SysTick, PWMport1A, PWMport1B, PWMport3C, SwitchPort1, SwitchPort2, UserPort, FileSystem, LCDGraphic, BankPort, SysLEDblink;
 
 From System Import LongWord;
 
@@ -28,11 +28,15 @@ Define
   SysLedBlink    = 50;              {SysTicks}
   SysLedBlink0   = PortB, 3, low;
   SysLedBlink5   = PortD, 7, high;
-  PWMres1        = 9;              {bits}
-  PWMpresc1      = 3;
+  PWMres1        = 0;              {bits}
+  PWMpresc1      = 0;
   PWMmode1       = fast, negative;
-  PWMres3        = 12;              {bits}
-  PWMpresc3      = 4;
+  PWMres3        = 0;              {bits}
+  PWMpresc3      = 0;
+  SwitchPort1    = PinD, $F0
+  PolarityP1     = $0F;            // polarity
+  SwitchPort2    = PinE, $00
+  PolarityP2     = $00;            // polarity
   UserPort       = $1000;          {Data Bytes}
   BankPort       = 4;              {Bank Ports}
   FileBuffer     = iData;
