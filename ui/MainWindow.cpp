@@ -783,7 +783,16 @@ void MainWindow::refreshOption(const Bound& b) {
     }
     case OptionKind::OneOf: {
         auto* r = static_cast<QRadioButton*>(w);
-        if (s.checked) r->setChecked(true);
+        if (s.checked) {
+            r->setChecked(true);
+        } else if (r->isChecked()) {
+            // A rule may leave the group with no member chosen, which an exclusive group
+            // cannot show; it is exclusive again at once.
+            QButtonGroup* group = r->group();
+            if (group) group->setExclusive(false);
+            r->setChecked(false);
+            if (group) group->setExclusive(true);
+        }
         r->setText(qs(s.caption));
         break;
     }
