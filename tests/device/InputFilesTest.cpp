@@ -4,7 +4,8 @@
 #include "device/CommandLine.h"
 #include "device/DeviceCatalogue.h"
 #include "device/FileRead.h"
-#include "tests/device/TempDir.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/RecordingDialogs.h"
 
 #include <gtest/gtest.h>
 
