@@ -10,7 +10,7 @@
 namespace pramlet {
 
 enum class MsgKind { Error, Warning, Information };
-enum class MsgButton { Ok, Retry, Ignore, Abort };
+enum class MsgButton { Ok, Retry, Ignore, Abort, Cancel };
 
 class Dialogs {
   public:
@@ -41,7 +41,7 @@ class RecordingDialogs : public Dialogs {
     struct Entry {
         std::string kind; // "error", "warning", "information", "question", "beep"
         std::string text;
-        std::string button; // "OK", "Retry", "Ignore", "Abort", "Yes/No", "Yes/Abort", ""
+        std::string button; // "OK", "Retry", "Ignore", "Abort", "Cancel", "Yes/No", "Yes/Abort", ""
         bool operator==(const Entry&) const = default;
     };
     std::vector<Entry> entries;
