@@ -15,24 +15,10 @@ using SectionWriter = void (*)(const BuildInput&, Listing&);
 
 // The sections in the order of the generated program.
 const SectionWriter kSections[] = {
-    WriteHeader,
-    WriteFuseBlock,
-    WriteImports,
-    WriteSystemEntries,
-    // The Define entries of the drivers write their lines once their driver pages have
-    // rules; until then they write nothing.
-    WriteSerialEntries,
-    WriteCardNetEntries,
-    WriteBlinkPortEntries,
-    WriteI2CEntries,
-    WriteSPIEntries,
-    WriteDisplayEntries,
-    WriteDeviceEntries,
-    WriteUsesAndDeclarations,
-    WriteBootBlock,
-    // The skeletons come with the drivers that call them; until then nothing is written.
-    WriteSkeletons,
-    WriteInitPortsAndMain,
+    WriteHeader,        WriteFuseBlock,      WriteImports,          WriteSystemEntries,
+    WriteSerialEntries, WriteCardNetEntries, WriteBlinkPortEntries, WriteI2CEntries,
+    WriteSPIEntries,    WriteDisplayEntries, WriteDeviceEntries,    WriteUsesAndDeclarations,
+    WriteBootBlock,     WriteSkeletons,      WriteInitPortsAndMain,
 };
 
 } // namespace
@@ -63,7 +49,8 @@ bool BuildApp(Project& p) {
                 p.dialogs().message(MsgKind::Error, values.baudWarning, MsgButton::Ignore);
             write(in, p.listing);
         }
-    } catch (const BuildEnded&) {
+    } catch (const BuildEnded& ended) {
+        p.dialogs().message(MsgKind::Error, ended.what(), MsgButton::Retry);
         // A partial listing must never be shown or stored.
         p.setBuilt(false);
         return false;

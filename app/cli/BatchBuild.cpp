@@ -29,6 +29,11 @@ bool writeStored(const std::vector<std::string>& lines, const std::string& path)
     return !file.fail();
 }
 
+void printLines(const std::vector<std::string>& lines, std::ostream& out) {
+    for (const std::string& line : lines)
+        out << line << '\n';
+}
+
 } // namespace
 
 int runBatchBuild(const CliArgs& args, const std::string& dir, std::ostream& out,
@@ -65,7 +70,12 @@ int runBatchBuild(const CliArgs& args, const std::string& dir, std::ostream& out
             }
         }
         typeAppName(p, args.app);
-        if (!Build(p)) return kEndedEarly;
+        if (!Build(p)) {
+            // The lines written before a build ended show where it stopped; no file is
+            // written from them, as the window stores no unfinished listing.
+            if (args.outFile.empty()) printLines(p.listing, out);
+            return kEndedEarly;
+        }
     } catch (const ApplicationAbort&) {
         return kBadInput; // the message is already on err
     }
@@ -77,8 +87,7 @@ int runBatchBuild(const CliArgs& args, const std::string& dir, std::ostream& out
         }
         return kBuilt;
     }
-    for (const std::string& line : p.listing)
-        out << line << '\n';
+    printLines(p.listing, out);
     return kBuilt;
 }
 
