@@ -28,11 +28,11 @@ Define
   SysLedBlink    = 50;              {SysTicks}
   SysLedBlink0   = PortB, 3, low;
   SysLedBlink5   = PortD, 7, high;
-  PWMres1        = 0;              {bits}
-  PWMpresc1      = 0;
+  PWMres1        = 9;              {bits}
+  PWMpresc1      = 3;
   PWMmode1       = fast, negative;
-  PWMres3        = 0;              {bits}
-  PWMpresc3      = 0;
+  PWMres3        = 12;              {bits}
+  PWMpresc3      = 4;
   UserPort       = $1000;          {Data Bytes}
   BankPort       = 4;              {Bank Ports}
   FileBuffer     = iData;
