@@ -64,12 +64,12 @@ TEST_F(DeviceEntriesTest, MatrixKeyboard) {
     d().KeyBRport = PortC;
     d().KeyBCport = PinC; // one letter for rows and columns is no error here
     o().setValue("KbColFirstSpin", 4);
-    o().setValue("KbRowCountSpin", 4);
+    o().setValue("KbRowCountSpin", 2); // the page allows up to 2 for this keyboard
     o().setValue("KbColCountSpin", 4);
     EXPECT_EQ(only(WriteDeviceEntries),
               (Listing{"  MatrixRow      = PortC, 0;       {use PortC, start with bit0}",
                        "  MatrixCol      = PinC, 4;        {use PinC, start with bit4}",
-                       "  MatrixType     = 4, 4;           {4 Rows at PortC, 4 Columns at PinC}"}));
+                       "  MatrixType     = 2, 4;           {2 Rows at PortC, 4 Columns at PinC}"}));
 
     d().KeyBRport = PortL;
     d().KeyBCport = PinJ;
@@ -105,6 +105,7 @@ TEST_F(DeviceEntriesTest, EightColumnKeyboard) {
     o().setChecked("KeyBoard8Chk", true);
     d().KeyBRport = PortC;
     d().KeyBCport = PinA;
+    o().setMax("KbRowCountSpin", 6); // as the page bounds it for this keyboard
     o().setValue("KbRowCountSpin", 4);
     EXPECT_EQ(
         only(WriteDeviceEntries),

@@ -148,6 +148,7 @@ TEST_F(DisplayEntriesTest, SevenSegmentDisplayOnAPort) {
     o().choose("NonMuxD7Chk");
     o().choose("ShiftLD7Chk");
     o().setChecked("DspBlankChk", false);
+    o().setBounds("Disp7StartSpin", 0, 5); // as the page rules bound it without mux and blank
     o().setValue("Disp7StartSpin", 5);
     o().choose("Disp7xDatChk");
     o().setValue("Disp7SizeSpin", 16);

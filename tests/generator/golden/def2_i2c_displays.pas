@@ -15,7 +15,7 @@ Define_Fuses
   FuseBits1  = [BOOTSZ0, BOOTSZ1, SPIEN];
   FuseBits2  = [BODLEVEL0, BODLEVEL1, BODLEVEL2];
 
-Import SysTick, LCDmultiPort, LPTport, I2Cexpand, I2C_Disp7;
+Import SysTick, I2Cport, LCDmultiPort, LPTport, I2Cexpand, I2C_Disp7;
 
 From System Import ;
 
@@ -25,6 +25,9 @@ Define
   SysTick        = 10;             {msec}
   StackSize      = $0064, iData;
   FrameSize      = $0064, iData;
+  I2Cport        = PortD;
+  I2Cdat         = 2;
+  I2Cclk         = 3;
   LCDmultiPort    = I2C_Soft;
   LCDrows_M       = 2;             {rows}
   LCDcolumns_M    = 16;             {columns per line}
