@@ -14,12 +14,25 @@ namespace {
 using SectionWriter = void (*)(const BuildInput&, Listing&);
 
 // The sections in the order of the generated program.
+// clang-format off
 const SectionWriter kSections[] = {
-    WriteHeader,        WriteFuseBlock,      WriteImports,          WriteSystemEntries,
-    WriteSerialEntries, WriteCardNetEntries, WriteBlinkPortEntries, WriteI2CEntries,
-    WriteSPIEntries,    WriteDisplayEntries, WriteDeviceEntries,    WriteUsesAndDeclarations,
-    WriteBootBlock,     WriteSkeletons,      WriteInitPortsAndMain,
+    WriteHeader,
+    WriteFuseBlock,
+    WriteImports,
+    WriteSystemEntries,
+    WriteSerialEntries,
+    WriteCardNetEntries,
+    WriteBlinkPortEntries,
+    WriteI2CEntries,
+    WriteSPIEntries,
+    WriteDisplayEntries,
+    WriteDeviceEntries,
+    WriteUsesAndDeclarations,
+    WriteBootBlock,
+    WriteSkeletons,
+    WriteInitPortsAndMain,
 };
+// clang-format on
 
 } // namespace
 

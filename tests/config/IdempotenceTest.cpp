@@ -4,6 +4,7 @@
 
 #include "config/OptionCatalogue.h"
 #include "config/Project.h"
+#include "tests/support/RecordingDialogs.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,14 @@
 // Complete programs built by pramlet-cli from the controllers of tests/data/generator,
-// compared byte for byte with the listings stored under golden/. Each golden NAME.pas is
-// produced by the arguments in NAME.args, one per line ("#" lines are comments). A build
-// that is to end early states its exit status in a line "#status N" and each line it
-// prints on standard error in a line "#stderr TEXT"; every other build exits with 0 and
-// prints nothing there. NAME.pas then holds the lines printed before the build ended.
+// compared byte for byte with the listings stored under tests/generator/golden/. Each
+// golden NAME.pas is produced by the arguments in NAME.args, one per line ("#" lines are
+// comments). A build that is to end early states its exit status in a line "#status N"
+// and each line it prints on standard error in a line "#stderr TEXT"; every other build
+// exits with 0 and prints nothing there. NAME.pas then holds the lines printed before the
+// build ended.
 //
 // After a deliberate change of the generated text, rewrite the listings with
 //     PRAMLET_UPDATE_GOLDEN=1 ctest -R Golden
-// and review the diff of golden/ before committing it.
+// and review the diff of tests/generator/golden/ before committing it.
 
 #include "app/cli/Cli.h"
 
