@@ -2,9 +2,9 @@
 // compared byte for byte with the listings stored under tests/generator/golden/. Each
 // golden NAME.pas is produced by the arguments in NAME.args, one per line ("#" lines are
 // comments). A build that is to end early states its exit status in a line "#status N"
-// and each line it prints on standard error in a line "#stderr TEXT"; every other build
-// exits with 0 and prints nothing there. NAME.pas then holds the lines printed before the
-// build ended.
+// (otherwise 0); NAME.pas then holds the lines printed before the build ended. Each line a
+// build prints on standard error is stated in a line "#stderr TEXT"; without such lines
+// nothing may be printed there.
 //
 // After a deliberate change of the generated text, rewrite the listings with
 //     PRAMLET_UPDATE_GOLDEN=1 ctest -R Golden
