@@ -816,6 +816,13 @@ void MainWindow::refreshOption(const Bound& b) {
     case OptionKind::Summary: {
         auto* edit = static_cast<QLineEdit*>(w);
         if (edit->text() != qs(s.text)) edit->setText(qs(s.text));
+        if (b.def->kind == OptionKind::Summary) {
+            // Used fields are white, unused ones silver.
+            QPalette pal = edit->palette();
+            pal.setColor(QPalette::Base,
+                         s.used ? QColor(0xFF, 0xFF, 0xFF) : QColor(0xC0, 0xC0, 0xC0));
+            edit->setPalette(pal);
+        }
         break;
     }
     case OptionKind::Label: // a text set by the rules, else its fixed caption

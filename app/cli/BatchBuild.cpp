@@ -35,6 +35,14 @@ bool acceptAppName(const std::string& given, std::string& name, std::ostream& er
     return true;
 }
 
+// One line per summary field of the output page, in catalogue order: name, text, used.
+void printSummary(const Project& p, std::ostream& out) {
+    for (const OptionState& s : p.opts().all())
+        if (s.def->kind == OptionKind::Summary)
+            out << s.def->name << '\t' << Printable(s.text) << '\t' << (s.used ? "used" : "unused")
+                << '\n';
+}
+
 // The whole name at once, as pasted: one change and leaving the field.
 void enterAppName(Project& p, const std::string& name) {
     p.userType("AppNameEdit", name);
@@ -79,6 +87,11 @@ int runBatchBuild(const CliArgs& args, const std::string& dir, std::ostream& out
                 if (findOption(s.option)->page != page) continue;
                 if (!ApplySetting(p, s, problem)) return refuse(err, problem);
             }
+        }
+        if (args.summary) {
+            printSummary(p, out);
+            return OutputWritten(out, err, "the summary to the standard output") ? kBuilt
+                                                                                 : kBadInput;
         }
         enterAppName(p, appName);
         if (!Build(p)) {
