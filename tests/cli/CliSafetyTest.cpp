@@ -7,6 +7,7 @@
 #include "generator/BuildApp.h"
 #include "tests/device/TempDir.h"
 #include "tests/output/SmallDisk.h"
+#include "tests/support/RecordingDialogs.h"
 
 #include <gtest/gtest.h>
 

@@ -4,6 +4,7 @@
 #include "output/StoreListing.h"
 #include "tests/device/TempDir.h"
 #include "tests/output/SmallDisk.h"
+#include "tests/support/RecordingDialogs.h"
 
 #include <gtest/gtest.h>
 
