@@ -1,6 +1,7 @@
 // Drives the real wizard window offscreen: controller lists, navigation, option widgets,
 // build, listing window, store and print.
 
+#include "components/LayoutPlan.h"
 #include "components/widgets/VelGeneralGrid.h"
 #include "components/widgets/VelSpinEdit.h"
 #include "config/Project.h"
@@ -634,6 +635,45 @@ class TestMainWindow : public QObject {
         auto* file = qobject_cast<QLineEdit*>(w.optionWidget("FNameEdit"));
         QCOMPARE(app->text(), QString("Blinky"));
         QCOMPARE(file->text(), QString("/tmp/out/blink"));
+    }
+
+    void pagesAreBuiltWhenFirstNeededOrInIdleTime() {
+        RecordingDialogs d;
+        Project q(d);
+        q.start(PRAMLET_TEST_DATA "/config/", {});
+        MainWindow w(q);
+        QVERIFY(w.findChild<QWidget*>("GroupBox1"));
+        QVERIFY(!w.findChild<QWidget*>("AppNameEdit"));
+        // A page built after the project changed shows the project's state.
+        QVERIFY(q.clickControllerByName("mega16x"));
+        q.userType("AppNameEdit", "Blinky");
+        auto* app = qobject_cast<QLineEdit*>(w.optionWidget("AppNameEdit"));
+        QVERIFY(app);
+        QCOMPARE(app->text(), QString("Blinky"));
+        QVERIFY(app->isEnabled());
+        // The other pages follow while the window waits for the user.
+        w.show();
+        QTRY_VERIFY_WITH_TIMEOUT(w.findChild<QWidget*>("FramePortA"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(std::all_of(optionCatalogue().begin(), optionCatalogue().end(),
+                                             [&](const OptionDef& def) {
+                                                 return def.page < 0 || !hasContent(def) ||
+                                                        w.findChild<QWidget*>(
+                                                            QString::fromStdString(def.name));
+                                             }),
+                                 10000);
+    }
+
+    void aPageChangeShowsOnlyTheNewPage() {
+        selectController(2, "mega16x");
+        for (int page = 1; page < kPageCount; ++page) {
+            next();
+            for (int other = 0; other < kPageCount; ++other)
+                QCOMPARE(window->pages()->widget(other)->isVisible(), other == page);
+            QVERIFY(window->pages()->currentWidget()->updatesEnabled());
+        }
+        goToPage(0);
+        QVERIFY(window->pages()->currentWidget()->updatesEnabled());
+        QVERIFY(window->controllerTabs()->isVisible());
     }
 
     void helpOpensTheHelpDocument() {
