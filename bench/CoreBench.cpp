@@ -4,6 +4,7 @@
 
 #include "config/Project.h"
 #include "generator/BuildApp.h"
+#include "tests/support/RecordingDialogs.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,6 +5,7 @@
 // the bundled devices lie beside it).
 
 #include "config/Project.h"
+#include "tests/support/RecordingDialogs.h"
 #include "ui/ListForm.h"
 #include "ui/MainWindow.h"
 

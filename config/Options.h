@@ -2,9 +2,9 @@
 // The state of every option of the catalogue: checked, value text, enabled, visible, items,
 // chosen index, bounds. Plain data that the page rules and the generator read by name.
 
-#include "components/SpecialValues.h"
 #include "config/OptionCatalogue.h"
 #include "config/OptionNames.h"
+#include "config/SpecialValues.h"
 
 #include <cstdint>
 #include <map>

@@ -2,13 +2,6 @@
 
 namespace pramlet {
 
-std::string BitString(std::uint8_t value) {
-    std::string s = "%";
-    for (int bit = 7; bit >= 0; --bit)
-        s += (value >> bit) & 1 ? '1' : '0';
-    return s;
-}
-
 std::string TFramePort::Cell(int col, int row) const {
     if (row < 1 || row >= kRowCount) return {};
     const unsigned bit = 1u << (row - 1);

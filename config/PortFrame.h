@@ -14,9 +14,6 @@
 
 namespace pramlet {
 
-// "%" and the eight bits from bit 7 down to bit 0: 85 gives "%01010101".
-std::string BitString(std::uint8_t value);
-
 class TFramePort {
   public:
     // The grid: column 0 bit number, column 1 direction, column 2 value; row 0 is the title

@@ -38,16 +38,22 @@ void TDeviceCatalogue::SetHomePath(const std::string& directory) {
 
 void TDeviceCatalogue::Scan() {
     fCPUList.clear();
+    fReadErrors.clear();
     for (auto& names : fNames)
         names.clear();
 
     std::vector<std::string> files;
+    const std::string directory = fHomePath.empty() ? "." : fHomePath;
     std::error_code ec;
-    for (fs::directory_iterator it(fHomePath.empty() ? "." : fHomePath, ec), end; !ec && it != end;
-         it.increment(ec)) {
-        if (!it->is_regular_file(ec)) continue;
+    for (fs::directory_iterator it(directory, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code typeError; // a dangling link or a vanished file is no ordinary file
+        if (!it->is_regular_file(typeError)) continue;
         const std::string name = it->path().filename().string();
         if (AsciiLower(it->path().extension().string()) == ".dsc") files.push_back(name);
+    }
+    if (ec && ec != std::errc::no_such_file_or_directory) {
+        fReadErrors.push_back("Cannot read \"" + directory + "\": " + ec.message());
+        fLoader.dialogs().message(MsgKind::Error, fReadErrors.back(), MsgButton::Ok);
     }
     std::sort(files.begin(), files.end());
 
@@ -56,6 +62,8 @@ void TDeviceCatalogue::Scan() {
         if (!family) continue;
         const std::string path = fHomePath + file;
         fLoader.SetIniEditorFileName(path);
+        if (!fLoader.ReadError().empty())
+            fReadErrors.push_back("Cannot read \"" + path + "\": " + fLoader.ReadError());
         if (!fLoader.IniEditor().ReadBool("device", "HLL")) continue;
         std::string cpuName = fLoader.IniEditor().ReadString("device", "device");
         fNames[*family].push_back(cpuName);

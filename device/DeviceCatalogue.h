@@ -53,7 +53,11 @@ class TDeviceCatalogue {
     // HomePath in the order of their names (byte order), so that the list, and with it the
     // file a duplicate name selects, is the same on every machine. Each file is opened through
     // the loader, which keeps the last one open. A missing directory gives an empty catalogue.
+    // A directory or a file that exists but cannot be read is reported to the user and kept
+    // in ReadErrors(); the scan goes on with the rest.
     void Scan();
+    // "Cannot read ..." messages of the last scan, in the order they came.
+    const std::vector<std::string>& ReadErrors() const { return fReadErrors; }
 
     // fCPUList: one entry per accepted file, in scan order.
     const std::vector<TCpuEntry>& CPUList() const { return fCPUList; }
@@ -70,6 +74,7 @@ class TDeviceCatalogue {
     TDeviceLoader& fLoader;
     std::string fHomePath;
     std::vector<TCpuEntry> fCPUList;
+    std::vector<std::string> fReadErrors;
     std::array<std::vector<std::string>, kFamilyCount> fNames;
 };
 

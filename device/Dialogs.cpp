@@ -17,6 +17,7 @@ const char* buttonName(MsgButton button) {
     case MsgButton::Retry: return "Retry";
     case MsgButton::Ignore: return "Ignore";
     case MsgButton::Abort: return "Abort";
+    case MsgButton::Cancel: return "Cancel";
     }
     return "OK";
 }
@@ -24,29 +25,6 @@ const char* buttonName(MsgButton button) {
 void AbortW(Dialogs& dialogs, const std::string& text) {
     dialogs.message(MsgKind::Error, text, MsgButton::Abort);
     throw ApplicationAbort(text);
-}
-
-void RecordingDialogs::message(MsgKind kind, const std::string& text, MsgButton button) {
-    entries.push_back({kindName(kind), text, buttonName(button)});
-}
-
-bool RecordingDialogs::askYesNo(const std::string& text) {
-    entries.push_back({"question", text, "Yes/No"});
-    return nextAnswer();
-}
-
-bool RecordingDialogs::askYesAbort(const std::string& text) {
-    entries.push_back({"question", text, "Yes/Abort"});
-    return nextAnswer();
-}
-
-void RecordingDialogs::beep() { entries.push_back({"beep", "", ""}); }
-
-bool RecordingDialogs::nextAnswer() {
-    if (answers.empty()) return true;
-    bool a = answers.front();
-    answers.erase(answers.begin());
-    return a;
 }
 
 } // namespace pramlet

@@ -1,7 +1,7 @@
 #pragma once
 // The core's only way to talk to the user: message boxes, questions and the beep.
 // The window shows them as modal dialogs, the batch front end prints them to stderr,
-// tests record them.
+// tests record them (tests/support/RecordingDialogs.h).
 
 #include <stdexcept>
 #include <string>
@@ -10,7 +10,7 @@
 namespace pramlet {
 
 enum class MsgKind { Error, Warning, Information };
-enum class MsgButton { Ok, Retry, Ignore, Abort };
+enum class MsgButton { Ok, Retry, Ignore, Abort, Cancel };
 
 class Dialogs {
   public:
@@ -35,27 +35,7 @@ class ApplicationAbort : public std::runtime_error {
 // by throwing ApplicationAbort.
 [[noreturn]] void AbortW(Dialogs& dialogs, const std::string& text);
 
-// Records everything; questions are answered from a script (Yes when the script is empty).
-class RecordingDialogs : public Dialogs {
-  public:
-    struct Entry {
-        std::string kind; // "error", "warning", "information", "question", "beep"
-        std::string text;
-        std::string button; // "OK", "Retry", "Ignore", "Abort", "Yes/No", "Yes/Abort", ""
-        bool operator==(const Entry&) const = default;
-    };
-    std::vector<Entry> entries;
-    std::vector<bool> answers; // consumed front to back
-
-    void message(MsgKind kind, const std::string& text, MsgButton button) override;
-    bool askYesNo(const std::string& text) override;
-    bool askYesAbort(const std::string& text) override;
-    void beep() override;
-
-  private:
-    bool nextAnswer();
-};
-
+// The kind and the button as the recorded and the printed messages name them.
 const char* kindName(MsgKind kind);
 const char* buttonName(MsgButton button);
 

@@ -2,6 +2,7 @@
 // Run under a real X server (tools/screenshots.sh starts one with xvfb-run).
 
 #include "config/Project.h"
+#include "tests/support/RecordingDialogs.h"
 #include "ui/MainWindow.h"
 
 #include <QApplication>

@@ -88,7 +88,20 @@ class OneOfBinder : public OptionBinder {
     }
     void repaint(const OptionState& s, QWidget* w) const override {
         auto* r = static_cast<QRadioButton*>(w);
-        if (s.checked) r->setChecked(true);
+        if (s.checked) {
+            r->setChecked(true);
+        } else if (r->isChecked()) {
+            // A rule left the group without a chosen member: no button shows one. An
+            // exclusive group does not let its checked button go by itself.
+            QButtonGroup* group = r->group();
+            const bool exclusive = group && group->exclusive();
+            if (group) group->setExclusive(false);
+            const bool autoExclusive = r->autoExclusive();
+            r->setAutoExclusive(false);
+            r->setChecked(false);
+            r->setAutoExclusive(autoExclusive);
+            if (group) group->setExclusive(exclusive);
+        }
         r->setText(qs(s.caption));
     }
 };

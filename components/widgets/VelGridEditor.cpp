@@ -1,6 +1,6 @@
 #include "components/widgets/VelGridEditor.h"
 
-#include "components/SpecialValues.h"
+#include "config/SpecialValues.h"
 #include "components/widgets/VelImageList.h"
 #include "components/widgets/VelSpinEdit.h"
 

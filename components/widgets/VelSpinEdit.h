@@ -3,7 +3,7 @@
 // Its text is what counts: Value reads the text through SpinRules, invalid text stays
 // visible in the error font instead of being corrected when the field is left.
 
-#include "components/SpecialValues.h"
+#include "config/SpecialValues.h"
 
 #include <QFont>
 #include <QSpinBox>

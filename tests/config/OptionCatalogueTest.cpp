@@ -1,6 +1,6 @@
 #include "config/OptionCatalogue.h"
 
-#include "components/SpecialValues.h"
+#include "config/SpecialValues.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 // A project started on the small controllers of tests/data/config.
 
 #include "config/Project.h"
+#include "tests/support/RecordingDialogs.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 // Sanity checks over every description file shipped in devices/.
 
 #include "device/DeviceCatalogue.h"
+#include "tests/support/RecordingDialogs.h"
 
 #include <gtest/gtest.h>
 

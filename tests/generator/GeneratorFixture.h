@@ -7,6 +7,7 @@
 #include "generator/BuildApp.h"
 #include "generator/BuildInput.h"
 #include "generator/Sections.h"
+#include "tests/support/RecordingDialogs.h"
 
 #include <gtest/gtest.h>
 

@@ -6,6 +6,13 @@ namespace pramlet::test {
 
 using Lines = std::vector<std::string>;
 
+TEST(BitStringTest, WritesBitSevenFirst) {
+    EXPECT_EQ(BitString(85), "%01010101");
+    EXPECT_EQ(BitString(0), "%00000000");
+    EXPECT_EQ(BitString(0x80), "%10000000");
+    EXPECT_EQ(BitString(3), "%00000011");
+}
+
 TEST(PortLineWriterTest, DirectionOnlyGivesOnlyTheDirectionLine) {
     TFramePort f("FramePortD");
     f.setDDRMask(0xFF);

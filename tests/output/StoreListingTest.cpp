@@ -1,5 +1,6 @@
 #include "output/StoreListing.h"
 #include "config/Project.h"
+#include "tests/support/RecordingDialogs.h"
 
 #include <gtest/gtest.h>
 

@@ -5,6 +5,7 @@
 #include "components/widgets/VelGeneralGrid.h"
 #include "components/widgets/VelSpinEdit.h"
 #include "config/Project.h"
+#include "tests/support/RecordingDialogs.h"
 #include "ui/FramePortWidget.h"
 #include "ui/ListForm.h"
 #include "ui/MainWindow.h"

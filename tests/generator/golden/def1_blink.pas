@@ -15,7 +15,7 @@ Define_Fuses
   FuseBits1  = [BOOTSZ0, BOOTSZ1, SPIEN];
   FuseBits2  = [M103C];
 
-Import SysTick, PWMport1A, PWMport1B, PWMport3C, UserPort, FileSystem, LCDGraphic, BankPort, SysLEDblink;
+Import SysTick, PWMport1A, PWMport1B, PWMport3C, SwitchPort1, SwitchPort2, UserPort, FileSystem, LCDGraphic, BankPort, SysLEDblink;
 
 From System Import LongWord;
 
@@ -33,6 +33,10 @@ Define
   PWMmode1       = fast, negative;
   PWMres3        = 0;              {bits}
   PWMpresc3      = 0;
+  SwitchPort1    = PinD, $F0
+  PolarityP1     = $0F;            // polarity
+  SwitchPort2    = PinE, $00
+  PolarityP2     = $00;            // polarity
   UserPort       = $1000;          {Data Bytes}
   BankPort       = 4;              {Bank Ports}
   FileBuffer     = iData;

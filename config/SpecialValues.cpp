@@ -1,4 +1,4 @@
-#include "components/SpecialValues.h"
+#include "config/SpecialValues.h"
 
 #include <algorithm>
 #include <cctype>

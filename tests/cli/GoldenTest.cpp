@@ -1,10 +1,11 @@
 // Complete programs built by pramlet-cli from the controllers of tests/data/generator,
-// compared byte for byte with the listings stored under golden/. Each golden NAME.pas is
-// produced by the arguments in NAME.args, one per line ("#" lines are comments).
+// compared byte for byte with the listings stored under tests/generator/golden/. Each
+// golden NAME.pas is produced by the arguments in NAME.args, one per line ("#" lines are
+// comments).
 //
 // After a deliberate change of the generated text, rewrite the listings with
 //     PRAMLET_UPDATE_GOLDEN=1 ctest -R Golden
-// and review the diff of golden/ before committing it.
+// and review the diff of tests/generator/golden/ before committing it.
 
 #include "app/cli/Cli.h"
 
