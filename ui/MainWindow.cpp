@@ -127,6 +127,9 @@ MainWindow::MainWindow(Project& project, QWidget* parent)
     });
     layout->addLayout(nav);
     setCentralWidget(central);
+    // F1 opens the help at the current page's section, from any page.
+    auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
+    connect(helpKey, &QShortcut::activated, this, &MainWindow::helpForPage);
 
     const OptionDef* status = findOption("StatusLine");
     fStatus0 = new QLabel(status && !status->items.empty() ? qs(status->items[0]) : "", this);
@@ -350,10 +353,16 @@ void MainWindow::refreshControllerLists() {
             list->clear();
             list->addItems(items);
         }
-        if (s.itemIndex >= 0 && s.itemIndex < list->count())
+        if (s.itemIndex >= 0 && s.itemIndex < list->count()) {
             list->setCurrentRow(s.itemIndex);
-        else
+        } else {
             list->clearSelection();
+            // A list without a current row would make the first row current, and so
+            // choose it, when the focus moves into it: moving into a list loads nothing.
+            if (!list->currentIndex().isValid() && list->count() > 0)
+                list->selectionModel()->setCurrentIndex(list->model()->index(0, 0),
+                                                        QItemSelectionModel::NoUpdate);
+        }
     }
     if (fControllerTabs->currentIndex() != fProject.familyTab())
         fControllerTabs->setCurrentIndex(fProject.familyTab());
@@ -487,6 +496,13 @@ void MainWindow::PrintBtnClick() {
 
 void MainWindow::HelpBtnClick() {
     showHelp(this, qs(fProject.helpFile()));
+}
+
+void MainWindow::helpForPage() {
+    // The help's sections p1 .. p16 follow the page numbers; the three port pages share one.
+    const int page = fProject.page();
+    const int section = page <= 10 ? page + 1 : page <= 13 ? 12 : page + 1;
+    showHelp(this, qs(fProject.helpFile()), "p" + QString::number(section));
 }
 
 void MainWindow::InfoBtnClick() {

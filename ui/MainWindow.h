@@ -84,6 +84,7 @@ class MainWindow : public QMainWindow {
     void showPage();
     void focusOption(std::string_view name);
     void chooseFileName();
+    void helpForPage();
 
     Project& fProject;
     QStackedWidget* fPages = nullptr;
