@@ -46,6 +46,7 @@ int runBatchBuild(const CliArgs& args, const std::string& dir, std::ostream& out
     StderrDialogs dialogs(err);
     Project p(dialogs);
     try {
+        p.setDataDirectories(args.dataDirs);
         p.start(dir, {});
         if (!p.clickControllerByName(args.device)) {
             err << "pramlet-cli: unknown device " << args.device << '\n';
