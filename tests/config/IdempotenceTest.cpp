@@ -1,7 +1,8 @@
-// Page rules give the same state when they run again: over a range of bundled controllers
-// and a few option mixes, every implemented page's rules run twice and the whole
-// configuration state is compared.
+// Page rules give the same state when they run again: over every bundled controller and a
+// few option mixes, each page's rules run twice and the whole configuration state is
+// compared.
 
+#include "config/OptionCatalogue.h"
 #include "config/Project.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +33,16 @@ std::string snapshot(const Project& p) {
       << ' ' << d.SysFrameSize << ' ' << d.TaskStackSize << ' ' << d.TaskFrameSize << ' '
       << int(d.SysStackData) << int(d.SysFrameData) << int(d.Scheduler) << int(d.TaskStackData)
       << ' ' << d.fBootIndex << ' ' << d.Current << '\n';
+    for (int n = 0; n < 4; ++n)
+        s << d.SerBaud[n] << '/' << d.RxBuffer[n] << '/' << d.TxBuffer[n] << '/'
+          << int(d.RxBuffData[n]) << int(d.TxBuffData[n]) << ' ';
+    s << d.SPIused << ' ' << d.PWMres << ' ' << d.PWMpresc << ' ' << d.PWMres3 << ' ' << d.PWMpresc3
+      << ' ' << d.ADCchans << ' ' << d.ADCpresc << ' ' << int(d.ADCbuffer) << '\n';
+    s << int(d.SwitchPort1) << ' ' << int(d.SwitchPort2) << ' ' << int(d.LCDport) << ' '
+      << d.LCDrows << ' ' << d.LCDcols << ' ' << int(d.I2Cport) << ' ' << d.I2Cdata << ' '
+      << d.I2Cclock << ' ' << int(d.fIncChannelBits) << ' ' << int(d.Disp7sPort) << ' '
+      << int(d.StepPort) << ' ' << int(d.KeyBRport) << ' ' << int(d.KeyBCport) << ' ' << d.Graphx
+      << ' ' << d.Graphy << '\n';
     for (int n = 0; n < 11; ++n)
         s << d.PortUsed[n] << d.DDRUsed[n] << ' ' << int(p.frame(n + 1).DDRMask()) << '/'
           << int(p.frame(n + 1).PortMask()) << '/' << int(p.frame(n + 1).DDRStatus()) << '/'
@@ -40,8 +51,13 @@ std::string snapshot(const Project& p) {
     return s.str();
 }
 
-// Pages whose rules exist; the others only set their title.
-const int kRulePages[] = {0, 1, 11, 12, 13, 14, 15};
+// True when a user can reach the option: it and its enclosing box are enabled and shown.
+bool usable(const Options& o, const OptionState& s) {
+    if (!s.enabled || !s.visible) return false;
+    if (s.def->parent.empty() || !Options::has(s.def->parent)) return true;
+    const OptionState& box = o[OptName::lookup(s.def->parent)];
+    return box.enabled && box.visible;
+}
 
 class IdempotenceTest : public ::testing::TestWithParam<int> {
   protected:
@@ -77,6 +93,27 @@ class IdempotenceTest : public ::testing::TestWithParam<int> {
             p.userCheck("BootAppChk", true);
         }
     }
+    // On the driver pages, mix 1 clicks every check box a user can reach, in form order,
+    // and mix 2 also chooses the last usable member of every group and raises every usable
+    // number to its upper bound: both drive the rules into their conflict branches.
+    void mixOnDriverPage(int mix) {
+        const int page = p.page();
+        if (mix == 0 || page < 2 || page > 10) return;
+        for (const OptionDef& def : optionCatalogue()) {
+            if (def.page != page) continue;
+            const OptName name = OptName::lookup(def.name);
+            const OptionState& s = p.opts()[name];
+            if (!usable(p.opts(), s)) continue;
+            if (def.kind == OptionKind::CheckBox && !s.checked) {
+                p.userCheck(name, true);
+            } else if (mix == 2 && def.kind == OptionKind::OneOf && !s.checked) {
+                p.userChoose(name); // later members win: the last usable one stays chosen
+            } else if (mix == 2 && def.kind == OptionKind::Number && s.maxValue > s.minValue) {
+                p.userType(name, std::to_string(s.maxValue));
+                p.userLeave(name);
+            }
+        }
+    }
 };
 
 TEST_P(IdempotenceTest, EveryPageGivesTheSameStateTwice) {
@@ -92,9 +129,11 @@ TEST_P(IdempotenceTest, EveryPageGivesTheSameStateTwice) {
             applyMix(mix);
             ASSERT_TRUE(p.next());
             mixOnSystemPage(mix);
-            while (p.page() < kPageCount - 1)
+            while (p.page() < kPageCount - 1) {
                 ASSERT_TRUE(p.next());
-            for (int page : kRulePages) {
+                mixOnDriverPage(mix);
+            }
+            for (int page = 0; page < kPageCount; ++page) {
                 p.runPageRules(page);
                 const std::string once = snapshot(p);
                 p.runPageRules(page);
