@@ -45,6 +45,7 @@ void TDeviceCatalogue::SetDataDirectories(const std::string& installed, const st
 
 void TDeviceCatalogue::Scan() {
     fCPUList.clear();
+    fReadErrors.clear();
     for (auto& names : fNames)
         names.clear();
 
@@ -72,13 +73,18 @@ void TDeviceCatalogue::Scan() {
     std::vector<Found> found;
     for (const Directory& d : directories) {
         std::vector<std::string> files;
-        for (fs::directory_iterator it(d.path.empty() ? "." : d.path, ec), end; !ec && it != end;
-             it.increment(ec)) {
-            if (!it->is_regular_file(ec)) continue;
+        const std::string directory = d.path.empty() ? "." : d.path;
+        ec.clear();
+        for (fs::directory_iterator it(directory, ec), end; !ec && it != end; it.increment(ec)) {
+            std::error_code typeError; // a dangling link or a vanished file is no ordinary file
+            if (!it->is_regular_file(typeError)) continue;
             const std::string name = it->path().filename().string();
             if (AsciiLower(it->path().extension().string()) == ".dsc") files.push_back(name);
         }
-        ec.clear();
+        if (ec && ec != std::errc::no_such_file_or_directory) {
+            fReadErrors.push_back("Cannot read \"" + directory + "\": " + ec.message());
+            fLoader.dialogs().message(MsgKind::Error, fReadErrors.back(), MsgButton::Ok);
+        }
         std::sort(files.begin(), files.end());
 
         for (const std::string& file : files) {
@@ -86,6 +92,8 @@ void TDeviceCatalogue::Scan() {
             if (!family) continue;
             const std::string path = d.path + file;
             fLoader.SetIniEditorFileName(path);
+            if (!fLoader.ReadError().empty())
+                fReadErrors.push_back("Cannot read \"" + path + "\": " + fLoader.ReadError());
             if (!fLoader.IniEditor().ReadBool("device", "HLL")) continue;
             found.push_back({{fLoader.IniEditor().ReadString("device", "device"), path},
                              *family,

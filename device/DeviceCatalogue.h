@@ -61,7 +61,11 @@ class TDeviceCatalogue {
     // machine. Two files of one directory with the same controller name are both listed. Each
     // file is opened through the loader, which keeps the last one open. Missing directories
     // give an empty catalogue.
+    // A directory or a file that exists but cannot be read is reported to the user and kept
+    // in ReadErrors(); the scan goes on with the rest.
     void Scan();
+    // "Cannot read ..." messages of the last scan, in the order they came.
+    const std::vector<std::string>& ReadErrors() const { return fReadErrors; }
 
     // fCPUList: one entry per accepted file, in scan order.
     const std::vector<TCpuEntry>& CPUList() const { return fCPUList; }
@@ -80,6 +84,7 @@ class TDeviceCatalogue {
     std::string fInstalledPath;
     std::string fUserPath;
     std::vector<TCpuEntry> fCPUList;
+    std::vector<std::string> fReadErrors;
     std::array<std::vector<std::string>, kFamilyCount> fNames;
 };
 

@@ -1,5 +1,6 @@
 #include "device/DeviceLoader.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <string_view>
 
@@ -94,11 +95,20 @@ std::uint8_t ParseFuseDefault(const std::string& text, const TByteLabels& bitNam
     return static_cast<std::uint8_t>(value & 0xFF);
 }
 
+bool BootAddressInFlash(std::int64_t wordAddress, std::int64_t flashBytes) {
+    const std::int64_t words =
+        flashBytes > 0 ? std::min(flashBytes / 2, kMaxFlashWords) : kMaxFlashWords;
+    return wordAddress < words;
+}
+
 void TDeviceLoader::SetIniEditorFileName(const std::string& fileName) {
     if (fileName == fIniEditorFileName) return;
     fIniEditorFileName = fileName;
-    fIniEditor = TIniDocument::FromFile(fileName);
+    fIniEditor = TIniDocument::FromFile(fileName, fReadError);
     ++fFileReads;
+    if (!fReadError.empty())
+        fDialogs.message(MsgKind::Error, "Cannot read \"" + fileName + "\": " + fReadError,
+                         MsgButton::Ok);
 }
 
 void TDeviceLoader::LoadCPU(const std::string& path, tCpuDesc& CurCPUData) {
@@ -135,10 +145,21 @@ void TDeviceLoader::LoadCPU(const std::string& path, tCpuDesc& CurCPUData) {
 
     d.ASSR = ini.ReadInteger("controlregs", "assr", -1);
     d.Timers = highestTimer(ini);
-    d.BOOTRST0 = ini.ReadInteger("device", "BOOTRST0", -1);
-    d.BOOTRST1 = ini.ReadInteger("device", "BOOTRST1", -1);
-    d.BOOTRST2 = ini.ReadInteger("device", "BOOTRST2", -1);
-    d.BOOTRST3 = ini.ReadInteger("device", "BOOTRST3", -1);
+    const std::int64_t flashBytes = ini.ReadInteger("memory", "flashsize", -1);
+    std::int32_t* const bootStarts[] = {&d.BOOTRST0, &d.BOOTRST1, &d.BOOTRST2, &d.BOOTRST3};
+    for (int n = 0; n < 4; ++n) {
+        const std::string key = "BOOTRST" + std::to_string(n);
+        std::int32_t& start = *bootStarts[n];
+        start = ini.ReadInteger("device", key, -1);
+        if (start > 0 && !BootAddressInFlash(start, flashBytes)) {
+            const std::string fileName = std::filesystem::path(path).filename().string();
+            fDialogs.message(MsgKind::Warning,
+                             key + "=" + ini.ReadString("device", key) + " in file " + fileName +
+                                 " lies outside the flash: ignored",
+                             MsgButton::Ok);
+            start = -1;
+        }
+    }
     d.BOOTRSTE = ini.ReadInteger("device", "BOOTRSTE", -1);
     d.JTAG = ini.ReadBool("device", "JTAG");
 

@@ -17,19 +17,29 @@ namespace pramlet {
 // with '0': 0. A name that matches no bit is ignored; a name given twice is added twice.
 std::uint8_t ParseFuseDefault(const std::string& text, const TByteLabels& bitNames);
 
+// The flash word addresses a boot start may take: below memory.flashsize (bytes) when the file
+// gives it, else below 4M words, all that an AVR program counter reaches.
+inline constexpr std::int64_t kMaxFlashWords = std::int64_t{1} << 22;
+bool BootAddressInFlash(std::int64_t wordAddress, std::int64_t flashBytes);
+
 class TDeviceLoader {
   public:
     explicit TDeviceLoader(Dialogs& dialogs) : fDialogs(dialogs) {}
 
     // Makes fileName the open description. The same name (exact comparison) keeps the document
     // in memory; any other name reads the file anew (a missing file gives an empty document).
+    // A file that exists but cannot be read also gives an empty document; the user is told
+    // which file and why, and ReadError() keeps the reason until the next read.
     void SetIniEditorFileName(const std::string& fileName);
+    const std::string& ReadError() const { return fReadError; }
+    Dialogs& dialogs() { return fDialogs; }
     const std::string& IniEditorFileName() const { return fIniEditorFileName; }
     const TIniDocument& IniEditor() const { return fIniEditor; }
 
     // Opens path and fills every field of CurCPUData. A description without a controller name
     // ends the program: AbortW shows the message and throws ApplicationAbort, and CurCPUData is
-    // left as it was.
+    // left as it was. A boot start (BOOTRST0..3) outside the flash is refused with a warning
+    // and read as missing, so that no address computed from it can leave the flash.
     void LoadCPU(const std::string& path, tCpuDesc& CurCPUData);
 
     // How many times a file was actually read from disk.
@@ -39,6 +49,7 @@ class TDeviceLoader {
     Dialogs& fDialogs;
     TIniDocument fIniEditor;
     std::string fIniEditorFileName;
+    std::string fReadError;
     int fFileReads = 0;
 };
 

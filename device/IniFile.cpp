@@ -1,8 +1,8 @@
 #include "device/IniFile.h"
 
-#include <fstream>
+#include "device/FileRead.h"
+
 #include <limits>
-#include <sstream>
 
 namespace pramlet {
 
@@ -107,11 +107,15 @@ TIniDocument TIniDocument::FromText(std::string_view text) {
 }
 
 TIniDocument TIniDocument::FromFile(const std::string& fileName) {
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in) return {};
-    std::ostringstream content;
-    content << in.rdbuf();
-    return FromText(content.str());
+    std::string ignored;
+    return FromFile(fileName, ignored);
+}
+
+TIniDocument TIniDocument::FromFile(const std::string& fileName, std::string& error) {
+    const TFileRead read = ReadRegularFile(fileName);
+    error = read.status == TFileRead::Failed ? read.reason : std::string();
+    if (read.status != TFileRead::Ok) return {};
+    return FromText(read.text);
 }
 
 const TIniDocument::Section* TIniDocument::find(std::string_view section) const {

@@ -36,6 +36,9 @@ class TIniDocument {
     static TIniDocument FromText(std::string_view text);
     // A file that does not exist or cannot be read gives an empty document.
     static TIniDocument FromFile(const std::string& fileName);
+    // The same; `error` says why a file that exists could not be read (it is not a regular
+    // file, it is too large, the system refused it), and is empty otherwise.
+    static TIniDocument FromFile(const std::string& fileName, std::string& error);
 
     bool HasSection(std::string_view section) const;
     bool HasKey(std::string_view section, std::string_view key) const;

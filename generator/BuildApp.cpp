@@ -37,10 +37,24 @@ const SectionWriter kSections[] = {
 
 } // namespace
 
+std::string AppNameProblem(const std::string& name) {
+    for (char c : name)
+        if (static_cast<unsigned char>(c) < 32 || c == 127)
+            return "no control characters in name possible!";
+    if (characterCount(name) > kMaxAppNameLength)
+        return "name too long! at most " + std::to_string(kMaxAppNameLength) + " characters";
+    return {};
+}
+
 bool BuildApp(Project& p) {
     const std::string name = p.opts().text("AppNameEdit");
     if (characterCount(name) < 3) {
         p.dialogs().message(MsgKind::Error, "specify Application Name!", MsgButton::Ok);
+        if (p.focusRequest) p.focusRequest("AppNameEdit");
+        return false;
+    }
+    if (const std::string problem = AppNameProblem(name); !problem.empty()) {
+        p.dialogs().message(MsgKind::Error, problem, MsgButton::Ok);
         if (p.focusRequest) p.focusRequest("AppNameEdit");
         return false;
     }

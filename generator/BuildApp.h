@@ -2,12 +2,24 @@
 // The generator frame: checks the application name, empties the listing and lets every
 // section append its lines in the order of the generated program.
 
+#include <cstddef>
+#include <string>
+
 namespace pramlet {
 
 class Project;
 
+// The longest application name a build takes: the name becomes the program's identifier.
+inline constexpr std::size_t kMaxAppNameLength = 64;
+
+// What is wrong with an application name beyond its length of at least 3 (control
+// characters, more than kMaxAppNameLength characters) as the window's message; empty when
+// nothing is.
+std::string AppNameProblem(const std::string& name);
+
 // Writes the program into the project's listing. True when the listing is complete and the
-// built flag set; false when the name was refused (nothing changed) or a section ended the
+// built flag set; false when the name was refused (nothing changed: too short, too long or
+// with control characters, which would reach the listing) or a section ended the
 // build early (the lines so far stay, the built flag is cleared).
 bool BuildApp(Project& p);
 

@@ -21,4 +21,13 @@ inline std::string chosenText(const Options& o, OptName name) {
     return s.items.empty() ? std::string() : s.items.front();
 }
 
+// The timer of the tick timer: the chosen one of Timer1, Timer3, Timer4 and Timer5, so that
+// its Define entry and its interrupt name the timer the page shows.
+inline std::string tickTimerName(const Options& o) {
+    if (o.checked("TickTimer1Chk")) return "Timer1";
+    if (o.checked("TickTimer4Chk")) return "Timer4";
+    if (o.checked("TickTimer5Chk")) return "Timer5";
+    return "Timer3";
+}
+
 } // namespace pramlet

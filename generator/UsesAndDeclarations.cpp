@@ -2,6 +2,8 @@
 #include "generator/BuildInput.h"
 #include "generator/Sections.h"
 
+#include <cstdint>
+
 namespace pramlet {
 
 namespace {
@@ -57,8 +59,9 @@ void WriteUsesAndDeclarations(const BuildInput& p, Listing& out) {
     out.push_back("{ Const Declarations }");
     if (o.checked("BootBlockChk")) {
         // The check word sits just below the boot block, below the checksum when there is one.
-        const int fBootIndex = p.derived().fBootIndex;
-        const int check = 2 * fBootIndex - (o.checked("AppCheckSumChk") ? 4 : 2);
+        // In bytes: twice the word address, computed wide so that no boot start overflows.
+        const std::int64_t fBootIndex = p.derived().fBootIndex;
+        const std::int64_t check = 2 * fBootIndex - (o.checked("AppCheckSumChk") ? 4 : 2);
         out.push_back("const");
         if (o.checked("BootAppChk"))
             out.push_back("  _BootCheckF[BootEntry -2]  : word    = $AA55;");

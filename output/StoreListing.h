@@ -1,6 +1,8 @@
 #pragma once
 // Storing the listing as the program's source file.
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,5 +25,28 @@ std::string withPasExtension(const std::string& fileName);
 // sets `error` to a message for the user; `path` and the backup are then as they were.
 bool writeListingSafely(const std::vector<std::string>& lines, const std::string& path,
                         const std::string& backupPath, std::string& error);
+
+// Why a store failed: the step ("create file", "write file", "make the backup"), the file it
+// concerned and the system's reason ("No space left on device").
+struct StoreFailure {
+    std::string action;
+    std::string path;
+    std::string reason;
+    // "Cannot write file "x.pas": No space left on device"
+    std::string message() const;
+};
+
+// Puts bytes into an open file like ::write (the count written, or -1 with errno set). Tests
+// put one in its place that fails like a full disk.
+using ByteWriter = std::function<long(int fd, const char* data, std::size_t size)>;
+
+// writeListingSafely with the reason apart. A link is followed, so that the file it points at
+// is replaced and the link kept. An existing file that is not an ordinary file (a terminal,
+// /dev/null, a FIFO) is written into directly, since it cannot be replaced. An existing file
+// that the user may not write is refused, as writing into it would be; a replaced file keeps
+// its permissions.
+bool writeListingFile(const std::vector<std::string>& lines, const std::string& path,
+                      const std::string& backupPath, StoreFailure& failure,
+                      const ByteWriter& writer = {});
 
 } // namespace pramlet

@@ -2,10 +2,12 @@
 
 #include "app/cli/StderrDialogs.h"
 #include "app/cli/UserSettings.h"
+#include "config/Format.h"
 #include "config/Project.h"
 #include "generator/BuildApp.h"
+#include "output/StoreListing.h"
 
-#include <fstream>
+#include <algorithm>
 
 namespace pramlet {
 
@@ -13,32 +15,43 @@ namespace {
 
 constexpr int kBuilt = 0, kEndedEarly = 1, kBadInput = 2;
 
-// The name is typed key by key into the field, as the user types it.
-void typeAppName(Project& p, const std::string& name) {
-    if (!p.opts().text("AppNameEdit").empty()) p.userType("AppNameEdit", "");
-    for (char c : name)
-        p.userType("AppNameEdit", p.opts().text("AppNameEdit") + c);
-    p.userLeave("AppNameEdit");
+int refuse(std::ostream& err, const std::string& problem) {
+    err << "pramlet-cli: " << Printable(problem) << '\n';
+    return kBadInput;
 }
 
-bool writeStored(const std::vector<std::string>& lines, const std::string& path) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    for (const std::string& line : lines)
-        file << line << "\r\n";
-    file.close();
-    return !file.fail();
+// The name as the build will take it: blanks are dropped with a warning, as the window drops
+// each one typed; control characters and over-long names are refused.
+bool acceptAppName(const std::string& given, std::string& name, std::ostream& err) {
+    if (const std::string problem = AppNameProblem(given); !problem.empty()) {
+        refuse(err, "--app " + given + ": " + problem);
+        return false;
+    }
+    name = given;
+    name.erase(std::remove(name.begin(), name.end(), ' '), name.end());
+    if (name != given)
+        err << "pramlet-cli: warning: no spaces in name possible! \"" << Printable(given)
+            << "\" is built as \"" << Printable(name) << "\"\n";
+    return true;
+}
+
+// The whole name at once, as pasted: one change and leaving the field.
+void enterAppName(Project& p, const std::string& name) {
+    p.userType("AppNameEdit", name);
+    p.userLeave("AppNameEdit");
 }
 
 } // namespace
 
-int runBatchBuild(const CliArgs& args, const std::string& dir, std::ostream& out,
-                  std::ostream& err) {
+int runBatchBuild(const CliArgs& args, const std::string& dir, std::ostream& out, std::ostream& err,
+                  const ByteWriter& writer) {
+    // Everything the command line says is checked before anything is built.
     std::string problem;
     for (const CliSetting& s : args.settings)
-        if (!SettableOption(s.option, problem)) {
-            err << "pramlet-cli: " << problem << '\n';
-            return kBadInput;
-        }
+        if (!SettableOption(s.option, problem) || !SettingValueAcceptable(s, problem))
+            return refuse(err, problem);
+    std::string appName;
+    if (!acceptAppName(args.app, appName, err)) return kBadInput;
 
     // Questions are answered Yes, as by the user who asked for this build. The build itself
     // asks none; -o writes its file without the overwrite and backup questions of storing,
@@ -48,10 +61,11 @@ int runBatchBuild(const CliArgs& args, const std::string& dir, std::ostream& out
     try {
         p.setDataDirectories(args.dataDirs);
         p.start(dir, {});
-        if (!p.clickControllerByName(args.device)) {
-            err << "pramlet-cli: unknown device " << args.device << '\n';
-            return kBadInput;
-        }
+        // The reasons are already on err; a build over an incomplete catalogue could pick
+        // another file of the same controller.
+        if (!p.catalogue().ReadErrors().empty()) return kBadInput;
+        if (!p.clickControllerByName(args.device))
+            return refuse(err, "unknown device " + args.device);
         for (int page = 0; page < kPageCount; ++page) {
             if (page == 0)
                 p.refresh();
@@ -59,28 +73,24 @@ int runBatchBuild(const CliArgs& args, const std::string& dir, std::ostream& out
                 return kBadInput;
             for (const CliSetting& s : args.settings) {
                 if (findOption(s.option)->page != page) continue;
-                if (!ApplySetting(p, s, problem)) {
-                    err << "pramlet-cli: " << problem << '\n';
-                    return kBadInput;
-                }
+                if (!ApplySetting(p, s, problem)) return refuse(err, problem);
             }
         }
-        typeAppName(p, args.app);
+        enterAppName(p, appName);
         if (!Build(p)) return kEndedEarly;
     } catch (const ApplicationAbort&) {
         return kBadInput; // the message is already on err
     }
 
     if (!args.outFile.empty()) {
-        if (!writeStored(p.listing, args.outFile)) {
-            err << "pramlet-cli: cannot write " << args.outFile << '\n';
-            return kBadInput;
-        }
+        StoreFailure failure;
+        if (!writeListingFile(p.listing, args.outFile, "", failure, writer))
+            return refuse(err, "cannot write " + args.outFile + ": " + failure.reason);
         return kBuilt;
     }
     for (const std::string& line : p.listing)
         out << line << '\n';
-    return kBuilt;
+    return OutputWritten(out, err, "the listing to the standard output") ? kBuilt : kBadInput;
 }
 
 } // namespace pramlet

@@ -3,6 +3,7 @@
 // in turn with its settings applied as user changes, the name typed, Build.
 
 #include "app/cli/Cli.h"
+#include "output/StoreListing.h"
 
 #include <ostream>
 #include <string>
@@ -10,8 +11,9 @@
 namespace pramlet {
 
 // Runs the build over the description files of `dir` (with a trailing '/'). Returns the
-// exit status of pramlet-cli.
-int runBatchBuild(const CliArgs& args, const std::string& dir, std::ostream& out,
-                  std::ostream& err);
+// exit status of pramlet-cli. The output file is written through `writer` (tests: a full
+// disk).
+int runBatchBuild(const CliArgs& args, const std::string& dir, std::ostream& out, std::ostream& err,
+                  const ByteWriter& writer = {});
 
 } // namespace pramlet

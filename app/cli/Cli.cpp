@@ -5,6 +5,8 @@
 #include "app/cli/StderrDialogs.h"
 #include "device/DeviceCatalogue.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -19,24 +21,23 @@ namespace {
 #endif
 
 constexpr const char* kUsage =
-    "usage: pramlet-cli --device NAME [--devices DIR] [--app NAME] [--set OPTION=VALUE]... "
-    "[-o FILE]\n"
+    "usage: pramlet-cli --device NAME [--devices DIR] [--app NAME]\n"
+    "                   [--set OPTION=VALUE]... [-o FILE]\n"
     "       pramlet-cli --list [--devices DIR]\n"
-    "       pramlet-cli --options [--device NAME] [--page N] [--set OPTION=VALUE]... "
-    "[--devices DIR]\n"
+    "       pramlet-cli --options [--device NAME] [--page N] [--set OPTION=VALUE]...\n"
+    "                   [--devices DIR]\n"
     "       pramlet-cli --help | --version\n";
 
 constexpr const char* kHelp =
-    R"(Writes the Pascal program of a controller project, as the wizard pramlet does,
-from the command line.
+    R"(usage: pramlet-cli --device NAME [--devices DIR] [--app NAME]
+                   [--set OPTION=VALUE]... [-o FILE]
+       pramlet-cli --list [--devices DIR]
+       pramlet-cli --options [--device NAME] [--page N] [--set OPTION=VALUE]...
+                   [--devices DIR]
+       pramlet-cli --help | --version
 
-Usage:
-  pramlet-cli --device NAME [--devices DIR] [--app NAME] [--set OPTION=VALUE]...
-              [-o FILE]
-  pramlet-cli --list [--devices DIR]
-  pramlet-cli --options [--device NAME] [--page N] [--set OPTION=VALUE]...
-              [--devices DIR]
-  pramlet-cli --help | --version
+Writes the Pascal program of a controller project, as the wizard pramlet does,
+from the command line.
 
 Commands:
   --device NAME       build the program for controller NAME (letter case
@@ -106,7 +107,7 @@ void listCatalogue(const TDeviceCatalogue& catalogue, std::ostream& out) {
     for (int f = 0; f < kFamilyCount; ++f) {
         out << kCpuFamilies[f].tab << '\n';
         for (const std::string& name : catalogue.Names(static_cast<tCpuFamily>(f)))
-            out << "  " << name << '\n';
+            out << "  " << Printable(name) << '\n';
     }
 }
 
@@ -128,21 +129,30 @@ std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args, std::s
             result.help = true;
             return result;
         }
-    bool pageGiven = false;
+    bool given[5] = {}; // --devices, --device, --app, -o, --page
+    bool buildOption = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        // Options with a value take the next argument.
-        auto value = [&](std::string& into) {
+        // Options with a value take the next argument; those given by `slot` once only, and
+        // not empty unless `emptyOk`.
+        auto value = [&](std::string& into, int slot, bool emptyOk) {
             if (i + 1 >= args.size()) {
                 problem = arg + " needs a value";
                 return false;
             }
+            if (slot >= 0 && given[slot]) {
+                problem = arg + " given twice";
+                return false;
+            }
+            if (slot >= 0) given[slot] = true;
             into = args[++i];
+            if (into.empty() && !emptyOk) {
+                problem = arg + " needs a value that is not empty";
+                return false;
+            }
             return true;
         };
-        if (arg == "--help" || arg == "-h") {
-            result.help = true;
-        } else if (arg == "--version") {
+        if (arg == "--version") {
             result.version = true;
         } else if (arg == "--list") {
             result.list = true;
@@ -150,32 +160,36 @@ std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args, std::s
             result.options = true;
         } else if (arg == "--page") {
             std::string page;
-            if (!value(page)) return std::nullopt;
-            const bool digits = !page.empty() && page.size() <= 2 &&
-                                page.find_first_not_of("0123456789") == std::string::npos;
+            if (!value(page, 4, false)) return std::nullopt;
+            const bool digits =
+                page.size() <= 2 && page.find_first_not_of("0123456789") == std::string::npos;
             if (!digits || std::stoi(page) > 15) {
                 problem = "--page takes a page number from 0 to 15: " + page;
                 return std::nullopt;
             }
             result.page = std::stoi(page);
-            pageGiven = true;
         } else if (arg == "--devices") {
-            if (!value(result.devicesDir)) return std::nullopt;
+            if (!value(result.devicesDir, 0, false)) return std::nullopt;
         } else if (arg == "--device") {
-            if (!value(result.device)) return std::nullopt;
+            if (!value(result.device, 1, false)) return std::nullopt;
+            buildOption = true;
         } else if (arg == "--app") {
-            if (!value(result.app)) return std::nullopt;
+            // An empty name is the user's choice; the build refuses it as too short.
+            if (!value(result.app, 2, true)) return std::nullopt;
+            buildOption = true;
         } else if (arg == "-o") {
-            if (!value(result.outFile)) return std::nullopt;
+            if (!value(result.outFile, 3, false)) return std::nullopt;
+            buildOption = true;
         } else if (arg == "--set") {
             std::string setting;
-            if (!value(setting)) return std::nullopt;
+            if (!value(setting, -1, false)) return std::nullopt;
             const auto eq = setting.find('=');
             if (eq == std::string::npos || eq == 0) {
                 problem = "--set needs OPTION=VALUE: " + setting;
                 return std::nullopt;
             }
             result.settings.push_back({setting.substr(0, eq), setting.substr(eq + 1)});
+            buildOption = true;
         } else {
             problem = "unknown argument: " + arg;
             return std::nullopt;
@@ -187,17 +201,23 @@ std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args, std::s
             problem = "--list and --options exclude each other";
         else if (!result.outFile.empty())
             problem = "-o belongs to a build, not to --options";
+        else if (given[2])
+            problem = "--app belongs to a build, not to --options";
         else if (!result.settings.empty() && result.device.empty())
             problem = "--set with --options needs --device";
         if (!problem.empty()) return std::nullopt;
         return result;
     }
-    if (pageGiven) {
+    if (given[4]) {
         problem = "--page belongs to --options";
         return std::nullopt;
     }
-    if (result.list == !result.device.empty()) {
-        problem = result.list ? "--list and --device exclude each other"
+    if (result.list && buildOption) {
+        problem = "--list takes no --device, --app, --set or -o";
+        return std::nullopt;
+    }
+    if (!result.list && result.device.empty()) {
+        problem = buildOption ? "--device is missing"
                               : "nothing to do: give --device NAME, --list or --options";
         return std::nullopt;
     }
@@ -213,28 +233,35 @@ std::string ProgramDirectory() {
     return s;
 }
 
+bool OutputWritten(std::ostream& out, std::ostream& err, const std::string& what) {
+    const int before = errno;
+    out.flush();
+    if (out) return true;
+    const int why = errno != before ? errno : 0;
+    err << "pramlet-cli: cannot write " << what;
+    if (why != 0) err << ": " << std::strerror(why);
+    err << '\n';
+    return false;
+}
+
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::string problem;
     const std::optional<CliArgs> parsed = ParseCliArgs(args, problem);
     if (!parsed) {
-        err << "pramlet-cli: " << problem << '\n'
+        err << "pramlet-cli: " << Printable(problem) << '\n'
             << kUsage << "Try 'pramlet-cli --help' for more.\n";
         return 2;
     }
-    if (parsed->help) {
-        out << kHelp;
-        return 0;
-    }
-    if (parsed->version) {
-        out << CliVersionText();
-        return 0;
+    if (parsed->help || parsed->version) {
+        out << (parsed->help ? std::string(kHelp) : CliVersionText());
+        return OutputWritten(out, err, "the standard output") ? 0 : 2;
     }
 
     CliArgs run = *parsed;
     const std::string dir = run.devicesDir.empty() ? ProgramDirectory() : run.devicesDir;
     std::error_code ec;
     if (!fs::is_directory(dir, ec)) {
-        err << "pramlet-cli: no such directory: " << dir << '\n';
+        err << "pramlet-cli: no such directory: " << Printable(dir) << '\n';
         return 2;
     }
     if (run.devicesDir.empty()) run.dataDirs = DefaultDataDirs(dir);
@@ -250,7 +277,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         catalogue.SetDataDirectories(run.dataDirs.installedDevices(), run.dataDirs.user);
         catalogue.Scan();
         listCatalogue(catalogue, out);
-        return 0;
+        if (!OutputWritten(out, err, "the standard output")) return 2;
+        // What could not be read is already on err; the list is incomplete.
+        return catalogue.ReadErrors().empty() ? 0 : 2;
     } catch (const ApplicationAbort&) {
         return 2; // the message is already on err
     }

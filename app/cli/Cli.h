@@ -16,7 +16,7 @@ struct CliSetting {
 };
 
 struct CliArgs {
-    bool help = false;                // --help, -h
+    bool help = false;                // --help or -h: the help text, nothing else
     bool version = false;             // --version
     bool list = false;                // --list
     bool options = false;             // --options
@@ -36,16 +36,23 @@ const char* CliHelpText();
 std::string CliVersionText();
 
 // Reads the arguments after the program name. On a usage error returns nullopt and says why
-// in `problem`.
+// in `problem`: an unknown argument, a missing or empty value, an option given twice, --list
+// together with build options.
 std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args, std::string& problem);
 
 // The directory of the running program, with a trailing '/'.
 std::string ProgramDirectory();
 
+// Flushes `out`; when that or an earlier write to it failed, says so on `err` and returns
+// false.
+bool OutputWritten(std::ostream& out, std::ostream& err, const std::string& what);
+
 // Runs pramlet-cli with the arguments after the program name. Results go to `out`, messages
 // and usage errors to `err`. Returns the exit status: 0 done, 1 the build ended early, 2 bad
-// input or a fatal message. Without --devices, the description files are those of the
-// program's directory, the installed data directory and the user's directory.
+// input, an input that cannot be read, an output that cannot be written, or a fatal message.
+// Text from the command line is echoed with its control characters escaped.
+// Without --devices, the description files are those of the program's directory, the
+// installed data directory and the user's directory.
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 } // namespace pramlet

@@ -135,7 +135,7 @@ int runOptionsListing(const CliArgs& args, const std::string& dir, std::ostream&
     std::string problem;
     for (const CliSetting& s : args.settings)
         if (!SettableOption(s.option, problem)) {
-            err << "pramlet-cli: " << problem << '\n';
+            err << "pramlet-cli: " << Printable(problem) << '\n';
             return kBadInput;
         }
 
@@ -148,10 +148,10 @@ int runOptionsListing(const CliArgs& args, const std::string& dir, std::ostream&
             // No controller: the pages cannot be entered, so every page shows its start-up state.
             for (int page = 0; page < kPageCount; ++page)
                 if (args.page < 0 || args.page == page) printPage(p, page, out);
-            return 0;
+            return OutputWritten(out, err, "the standard output") ? 0 : kBadInput;
         }
         if (!p.clickControllerByName(args.device)) {
-            err << "pramlet-cli: unknown device " << args.device << '\n';
+            err << "pramlet-cli: unknown device " << Printable(args.device) << '\n';
             return kBadInput;
         }
         for (int page = 0; page < kPageCount; ++page) {
@@ -162,7 +162,7 @@ int runOptionsListing(const CliArgs& args, const std::string& dir, std::ostream&
             for (const CliSetting& s : args.settings) {
                 if (findOption(s.option)->page != page) continue;
                 if (!ApplySetting(p, s, problem)) {
-                    err << "pramlet-cli: " << problem << '\n';
+                    err << "pramlet-cli: " << Printable(problem) << '\n';
                     return kBadInput;
                 }
             }
@@ -172,7 +172,7 @@ int runOptionsListing(const CliArgs& args, const std::string& dir, std::ostream&
     } catch (const ApplicationAbort&) {
         return kBadInput; // the message is already on err
     }
-    return 0;
+    return OutputWritten(out, err, "the standard output") ? 0 : kBadInput;
 }
 
 } // namespace pramlet

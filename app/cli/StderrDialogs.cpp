@@ -2,17 +2,29 @@
 
 namespace pramlet {
 
-void StderrDialogs::line(const char* kind, const std::string& text) {
-    fErr << kind << ": ";
+std::string Printable(const std::string& text) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(text.size());
     for (char c : text) {
-        if (c == '\n')
-            fErr << "\\n";
-        else if (c == '\r')
-            fErr << "\\r";
-        else
-            fErr << c;
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (u < 32 || u == 127) {
+            out += "\\x";
+            out += kHex[u >> 4];
+            out += kHex[u & 15];
+        } else {
+            out += c;
+        }
     }
-    fErr << '\n';
+    return out;
+}
+
+void StderrDialogs::line(const char* kind, const std::string& text) {
+    fErr << kind << ": " << Printable(text) << '\n';
 }
 
 void StderrDialogs::message(MsgKind kind, const std::string& text, MsgButton) {

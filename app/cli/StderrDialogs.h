@@ -1,6 +1,8 @@
 #pragma once
 // Messages of the batch front end: one line per message box, question or beep on the error
-// stream, "<kind>: <text>", with line breaks inside the text written as \n (and \r).
+// stream, "<kind>: <text>", with line breaks inside the text written as \n (and \r) and any
+// other control character as \xNN, so that no text from a file or the command line can
+// reach the terminal as a control sequence.
 
 #include "device/Dialogs.h"
 
@@ -8,6 +10,9 @@
 #include <string>
 
 namespace pramlet {
+
+// The text with \n, \r and \xNN in place of control characters.
+std::string Printable(const std::string& text);
 
 class StderrDialogs : public Dialogs {
   public:

@@ -2,7 +2,9 @@
 
 #include "config/Project.h"
 
+#include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cstdint>
 
 namespace pramlet {
@@ -64,6 +66,22 @@ bool parseByte(const std::string& text, std::uint8_t& out) {
     if (v > 255) return false;
     out = static_cast<std::uint8_t>(v);
     return true;
+}
+
+// The editable choices hold a supply voltage: digits, optionally a point and digits, within
+// the range the supply voltage check accepts.
+bool isSupplyVoltage(const std::string& text) {
+    const std::size_t point = text.find('.');
+    const std::string whole = text.substr(0, point);
+    const std::string fraction = point == std::string::npos ? "0" : text.substr(point + 1);
+    auto digits = [](const std::string& d) {
+        return !d.empty() && d.size() <= 6 &&
+               std::all_of(d.begin(), d.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (!digits(whole) || !digits(fraction)) return false;
+    double v = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    return ec == std::errc() && end == text.data() + text.size() && v >= 1.8 && v <= 5.0;
 }
 
 void typeAndLeave(Project& p, OptName option, const std::string& text) {
@@ -136,7 +154,27 @@ const OptionDef* SettableOption(const std::string& name, std::string& problem) {
         problem = "the application name is given by --app";
         return nullptr;
     }
+    if (name == "FNameEdit") {
+        problem = "the output file is given by -o";
+        return nullptr;
+    }
     return def;
+}
+
+bool SettingValueAcceptable(const CliSetting& s, std::string& problem) {
+    for (char c : s.value)
+        if (static_cast<unsigned char>(c) < 32 || c == 127) {
+            problem = "option " + s.option + " cannot take \"" + s.value +
+                      "\": control characters are no part of any value";
+            return false;
+        }
+    const OptionDef* def = findOption(s.option);
+    if (def && def->kind == OptionKind::Choice && def->editable && !isSupplyVoltage(s.value)) {
+        problem = "option " + s.option + " cannot take \"" + s.value +
+                  "\": a supply voltage is a decimal number from 1.8 to 5.0";
+        return false;
+    }
+    return true;
 }
 
 bool ApplySetting(Project& p, const CliSetting& s, std::string& problem) {
@@ -147,7 +185,8 @@ bool ApplySetting(Project& p, const CliSetting& s, std::string& problem) {
     switch (def->kind) {
     case OptionKind::CheckBox:
         if (s.value != "true" && s.value != "false") return cannotTake(s, problem);
-        if (state.checked != (s.value == "true")) p.userCheck(OptName::lookup(s.option), s.value == "true");
+        if (state.checked != (s.value == "true"))
+            p.userCheck(OptName::lookup(s.option), s.value == "true");
         return true;
     case OptionKind::OneOf:
         if (s.value != "true") return cannotTake(s, problem);

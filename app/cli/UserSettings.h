@@ -13,8 +13,15 @@ class Project;
 struct OptionDef;
 
 // The catalogue entry the setting names, or nullptr with the reason in `problem` when there
-// is none or it is nothing a user sets (a box, a button, a summary, the name of the build).
+// is none or it is nothing a user sets (a box, a button, a summary, the name of the build or
+// of the output file, which have options of their own).
 const OptionDef* SettableOption(const std::string& name, std::string& problem);
+
+// False, with the reason in `problem`, for a value no option of that name can take whatever
+// the project's state: control characters in any value, a supply voltage (the editable
+// choices ComboBoxVCC and VoltSpin) that is no decimal number from 1.8 to 5.0. The setting
+// must name a settable option.
+bool SettingValueAcceptable(const CliSetting& setting, std::string& problem);
 
 // Applies the setting on the current page. False, with the reason in `problem`, when the
 // option is disabled or hidden now or cannot take the value; the project is then unchanged.

@@ -116,10 +116,11 @@ TEST(CliBuild, ShortNameEndsTheBuildWithStatus1) {
     EXPECT_EQ(r.err, "error: specify Application Name!\n");
 }
 
-TEST(CliBuild, NameIsTypedAsAUserTypesIt) {
+TEST(CliBuild, NameWithABlankIsBuiltWithoutIt) {
     const CliResult r = cli({"--device", "tiny45g", "--app", "my app"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.err, "error: no spaces in name possible!\n");
+    EXPECT_EQ(r.err, "pramlet-cli: warning: no spaces in name possible! \"my app\" is built as "
+                     "\"myapp\"\n");
     EXPECT_TRUE(r.has("program myapp;"));
     EXPECT_TRUE(r.has("end myapp."));
 }
@@ -165,11 +166,20 @@ TEST(CliBuild, ValuesOfEachKindOfOption) {
         EXPECT_TRUE(r.has(line)) << line;
 }
 
-TEST(CliBuild, MessagesOfTheRulesGoToStderrAndTheBuildGoesOn) {
-    const CliResult r = cli({"--device", "tiny45g", "--set", "ComboBoxVCC=7"});
+TEST(CliBuild, MessagesOfTheBuildGoToStderrAndTheBuildGoesOn) {
+    const CliResult r = cli({"--device", "mega16g", "--set", "FreqSpin=1000", "--set",
+                             "BootBlockChk=true", "--set", "BootBaudSpin=115200"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.err, "error: VCC not in range 1.8-5.0V\n");
-    EXPECT_TRUE(r.has("Device = tiny45g, VCC=7;"));
+    EXPECT_EQ(r.err, "error: Baudrate error : -84.320% too high\n");
+    EXPECT_TRUE(r.has("{$DEPHASE BootBlock}"));
+}
+
+// A supply voltage the window would show "VCC not in range" for is refused before anything
+// is built.
+TEST(CliBuild, SupplyVoltageOutOfRangeIsBadInput) {
+    const CliResult r = cli({"--device", "tiny45g", "--set", "ComboBoxVCC=7"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
 }
 
 TEST(CliBuild, ArgumentErrors) {
