@@ -48,8 +48,16 @@ if(stray)
 endif()
 
 # The installed programs answer and find the installed description files.
-check_run(COMMAND ${usr}/bin/pramlet-cli --version EXPECT_STATUS 0 OUTPUT out)
-check_run(COMMAND ${usr}/bin/pramlet --version EXPECT_STATUS 0 OUTPUT out)
+check_run(COMMAND ${usr}/bin/pramlet-cli --version EXPECT_STATUS 0 OUTPUT cliVersion)
+check_run(COMMAND ${usr}/bin/pramlet --version EXPECT_STATUS 0 OUTPUT version)
+# The window program answers on a terminal alone, without a display.
+check_run(COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
+                  QT_QPA_PLATFORM= ${usr}/bin/pramlet --help EXPECT_STATUS 0 OUTPUT help)
+string(REPLACE "pramlet-cli " "pramlet " cliVersion "${cliVersion}")
+if(NOT help MATCHES "^usage: pramlet " OR NOT version STREQUAL cliVersion
+   OR NOT version MATCHES "^pramlet [0-9]+\\.[0-9]+\n$")
+  message(FATAL_ERROR "pramlet --help or --version:\n${help}\n${version}")
+endif()
 check_run(COMMAND ${usr}/bin/pramlet-cli --list EXPECT_STATUS 0 OUTPUT list)
 foreach(name "  mega328P\n" "  tiny202\n" "  xmega128A1\n")
   string(FIND "${list}" "${name}" at)
