@@ -23,7 +23,8 @@ namespace {
 constexpr const char* kUsage =
     "usage: pramlet-cli --device NAME [--devices DIR] [--app NAME]\n"
     "                   [--set OPTION=VALUE]... [-o FILE]\n"
-    "       pramlet-cli --device NAME [--devices DIR] [--set OPTION=VALUE]... --summary\n"
+    "       pramlet-cli --device NAME [--devices DIR] [--set OPTION=VALUE]...\n"
+    "                   --summary\n"
     "       pramlet-cli --list [--devices DIR]\n"
     "       pramlet-cli --options [--device NAME] [--page N] [--set OPTION=VALUE]...\n"
     "                   [--devices DIR]\n"
@@ -32,7 +33,8 @@ constexpr const char* kUsage =
 constexpr const char* kHelp =
     R"(usage: pramlet-cli --device NAME [--devices DIR] [--app NAME]
                    [--set OPTION=VALUE]... [-o FILE]
-       pramlet-cli --device NAME [--devices DIR] [--set OPTION=VALUE]... --summary
+       pramlet-cli --device NAME [--devices DIR] [--set OPTION=VALUE]...
+                   --summary
        pramlet-cli --list [--devices DIR]
        pramlet-cli --options [--device NAME] [--page N] [--set OPTION=VALUE]...
                    [--devices DIR]

@@ -4,6 +4,7 @@
 #include "app/cli/OptionsListing.h"
 #include "app/cli/StderrDialogs.h"
 #include "config/Project.h"
+#include "tests/support/RecordingDialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -120,9 +121,9 @@ TEST(CliOptions, LinesShowTheCoreStateOfTheController) {
     EXPECT_EQ(t["LEDportSpin0"], (std::vector<std::string>{"3", "LEDportSpin0", "choice", "enabled",
                                                            "none", "none|PortB", "LED0"}));
     EXPECT_EQ(m["LEDportSpin0"][5], "none|PortA|PortB|PortC|PortD");
-    // Disabled for a controller without TWI.
-    EXPECT_EQ(t["LPTTWIChk"][3], "disabled");
-    EXPECT_EQ(m["LPTTWIChk"][3], "enabled");
+    // Disabled for a controller without a boot area.
+    EXPECT_EQ(t["BootBlockChk"][3], "disabled");
+    EXPECT_EQ(m["BootBlockChk"][3], "enabled");
     EXPECT_EQ(t["LPTTWIChk"][2], "member");
 
     RecordingDialogs dialogs;
@@ -138,10 +139,12 @@ TEST(CliOptions, LinesShowTheCoreStateOfTheController) {
         items += (items.empty() ? "" : "|") + item;
     EXPECT_EQ(m["LEDportSpin0"][5], items);
     EXPECT_EQ(m["LPTTWIChk"][3], p.opts().enabled("LPTTWIChk") ? "enabled" : "disabled");
+    EXPECT_EQ(m["BootBlockChk"][3], p.opts().enabled("BootBlockChk") ? "enabled" : "disabled");
     const OptionState& adc = p.opts()["ADCspin"];
     EXPECT_EQ(m["ADCspin"][5], std::to_string(adc.minValue) + ".." + std::to_string(adc.maxValue));
     EXPECT_EQ(OptionLine(p, *findOption("LPTTWIChk")),
-              "9\tLPTTWIChk\tmember\tenabled\tfalse\ttrue\tTWI");
+              std::string("9\tLPTTWIChk\tmember\t") +
+                  (p.opts().enabled("LPTTWIChk") ? "enabled" : "disabled") + "\tfalse\ttrue\tTWI");
 
     // Every settable option once, in catalogue page order.
     int lastPage = 0;
