@@ -221,6 +221,17 @@ class SummaryBinder : public TextBinder {
         return edit;
     }
     void wire(const OptionDef&, QWidget*, const BindContext&) const override {}
+    void repaint(const OptionState& s, QWidget* w) const override {
+        TextBinder::repaint(s, w);
+        // Used fields are white, unused ones silver.
+        auto* edit = static_cast<QLineEdit*>(w);
+        const QColor base = s.used ? QColor(0xFF, 0xFF, 0xFF) : QColor(0xC0, 0xC0, 0xC0);
+        if (edit->palette().color(QPalette::Base) != base) {
+            QPalette pal = edit->palette();
+            pal.setColor(QPalette::Base, base);
+            edit->setPalette(pal);
+        }
+    }
 };
 
 class LabelBinder : public OptionBinder {

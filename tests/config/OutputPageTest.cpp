@@ -5,6 +5,7 @@
 #include "ProjectFixture.h"
 
 #include "config/OutputPage.h"
+#include "tests/support/RecordingDialogs.h"
 
 namespace pramlet::test {
 
