@@ -24,7 +24,12 @@ std::string tooLarge(std::size_t maxBytes) {
 } // namespace
 
 TFileRead ReadRegularFile(const std::string& path, std::size_t maxBytes) {
-    // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer.
+    // Devices are not even opened: opening some of them has effects of its own.
+    struct stat before {};
+    if (::stat(path.c_str(), &before) == 0 && !S_ISREG(before.st_mode))
+        return failed(S_ISDIR(before.st_mode) ? std::strerror(EISDIR) : "not a regular file");
+    // O_NONBLOCK: should a FIFO take the file's place now, opening it for reading would
+    // otherwise wait for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         if (errno == ENOENT) {

@@ -5,9 +5,9 @@
 #include "app/cli/UserSettings.h"
 #include "config/Project.h"
 #include "generator/BuildApp.h"
-#include "tests/support/TempDir.h"
-#include "tests/support/SmallDisk.h"
 #include "tests/support/RecordingDialogs.h"
+#include "tests/support/SmallDisk.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -240,6 +240,13 @@ TEST(CliInput, UnreadableDescriptionsEndWithStatus2) {
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err, reason);
     EXPECT_NE(r.out.find("  tiny45g\n"), std::string::npos); // what could be read is listed
+
+    // A FIFO in place of a description is passed over: it cannot hang the scan.
+    fs::remove(big);
+    ASSERT_EQ(::mkfifo((dir.path() + "PMEGAF.dsc").c_str(), 0600), 0);
+    r = cli({"--device", "tiny45g"}, dir.path());
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
 
     const std::string notAFolder = dir.write("plain", "");
     r = cli({"--list"}, notAFolder);

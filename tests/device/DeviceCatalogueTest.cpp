@@ -1,6 +1,6 @@
 #include "device/DeviceCatalogue.h"
-#include "tests/support/TempDir.h"
 #include "tests/support/RecordingDialogs.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 

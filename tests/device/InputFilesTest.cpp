@@ -4,8 +4,8 @@
 #include "device/CommandLine.h"
 #include "device/DeviceCatalogue.h"
 #include "device/FileRead.h"
-#include "tests/support/TempDir.h"
 #include "tests/support/RecordingDialogs.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -156,6 +156,7 @@ TEST_F(UnreadableCatalogueTest, FolderThatCannotBeReadIsReported) {
     }
 }
 
+// Only ordinary files are descriptions: the others are passed over without being opened.
 TEST_F(UnreadableCatalogueTest, FifosAndLinksToDevicesAreNoDescriptions) {
     ASSERT_EQ(::mkfifo((dir.path() + "PMEGA1.dsc").c_str(), 0600), 0);
     fs::create_symlink("/dev/zero", dir.path() + "PMEGA2.dsc");
@@ -163,6 +164,7 @@ TEST_F(UnreadableCatalogueTest, FifosAndLinksToDevicesAreNoDescriptions) {
     catalogue.Scan();
     EXPECT_TRUE(catalogue.CPUList().empty());
     EXPECT_TRUE(catalogue.ReadErrors().empty());
+    EXPECT_TRUE(dialogs.entries.empty());
 }
 
 class BootAddressTest : public ::testing::Test {
