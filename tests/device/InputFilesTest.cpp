@@ -5,6 +5,7 @@
 #include "device/DeviceCatalogue.h"
 #include "device/FileRead.h"
 #include "tests/device/TempDir.h"
+#include "tests/support/RecordingDialogs.h"
 
 #include <gtest/gtest.h>
 
