@@ -72,6 +72,7 @@ int runBatchBuild(const CliArgs& args, const std::string& dir, std::ostream& out
     StderrDialogs dialogs(err);
     Project p(dialogs);
     try {
+        p.setDataDirectories(args.dataDirs);
         p.start(dir, {});
         // The reasons are already on err; a build over an incomplete catalogue could pick
         // another file of the same controller.

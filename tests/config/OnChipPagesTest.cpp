@@ -12,6 +12,7 @@
 
 #include "config/Handlers.h"
 #include "config/SerialPorts.h"
+#include "tests/support/RecordingDialogs.h"
 
 namespace pramlet::test {
 
