@@ -3,7 +3,8 @@
 
 #include "device/DataDirs.h"
 #include "device/DeviceCatalogue.h"
-#include "tests/device/TempDir.h"
+#include "tests/support/RecordingDialogs.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
