@@ -5,6 +5,7 @@
 #include "app/cli/UserSettings.h"
 #include "config/Project.h"
 #include "generator/BuildApp.h"
+#include "tests/support/RecordingDialogs.h"
 #include "tests/device/TempDir.h"
 #include "tests/output/SmallDisk.h"
 

@@ -4,6 +4,7 @@
 #include "config/Handlers.h"
 #include "config/InputFilter.h"
 #include "config/Project.h"
+#include "tests/support/RecordingDialogs.h"
 
 #include <gtest/gtest.h>
 

@@ -6,6 +6,7 @@
 //   tiny710    one timer, nothing else; ports B, D (D without direction register)
 
 #include "config/Project.h"
+#include "tests/support/RecordingDialogs.h"
 
 #include <gtest/gtest.h>
 

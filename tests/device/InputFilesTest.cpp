@@ -4,6 +4,7 @@
 #include "device/CommandLine.h"
 #include "device/DeviceCatalogue.h"
 #include "device/FileRead.h"
+#include "tests/support/RecordingDialogs.h"
 #include "tests/device/TempDir.h"
 
 #include <gtest/gtest.h>

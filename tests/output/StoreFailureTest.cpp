@@ -2,6 +2,7 @@
 // file is intact or the new one complete, never a fragment, and the message says why.
 #include "config/Project.h"
 #include "output/StoreListing.h"
+#include "tests/support/RecordingDialogs.h"
 #include "tests/device/TempDir.h"
 #include "tests/output/SmallDisk.h"
 

@@ -3,6 +3,7 @@
 
 #include "components/widgets/VelSpinEdit.h"
 #include "config/Project.h"
+#include "tests/support/RecordingDialogs.h"
 #include "ui/MainWindow.h"
 
 #include <QAbstractButton>
