@@ -80,6 +80,10 @@ void pwmTimer(Project& p, const PwmTimer& t) {
 void adc(Project& p) {
     Options& o = p.opts();
     Derived& d = p.derived();
+    // A count chosen for a controller with more channels would configure channels this
+    // converter lacks: it is lowered to what the converter has.
+    if (p.cpu().Periph.has(ADCport) && o.value("ADCspin") > p.cpu().ADCmax)
+        o.setValue("ADCspin", p.cpu().ADCmax);
     if (p.cpu().Periph.has(ADCport) && d.SysTick > 0) {
         o.setEnabled("ADCspin", true);
         if (o.value("ADCspin") != 0) {

@@ -118,9 +118,11 @@ class Project {
     void addObserver(Observer o) { fObservers.push_back(std::move(o)); }
     void notify();
 
+    // Moves the input focus to the option's widget, where the window has set a focusRequest.
+    void requestFocus(OptName option);
+
   private:
     void refillControllerLists();
-    void requestFocus(OptName option);
 
     Dialogs& fDialogs;
     Options fOptions;

@@ -110,19 +110,17 @@ void switchPorts(Project& p) {
 void lcdPort(Project& p) {
     Options& o = p.opts();
     Derived& d = p.derived();
-    if (o.checked("LCDnoneChk")) {
-        enableAll(
-            o, {"LCDrowSel", "LCDcolSel", "LCD44780", "LCD66712", "LCD0070", "LCD0073", "LCD2Ena"},
-            false);
-        d.LCDrows = 0;
-        d.LCDcols = 16;
-    } else {
-        enableAll(
-            o, {"LCDrowSel", "LCDcolSel", "LCD44780", "LCD66712", "LCD0070", "LCD0073", "LCD2Ena"},
-            true);
+    const bool used = !o.checked("LCDnoneChk");
+    enableAll(o,
+              {"LCDrowSel", "LCDcolSel", "LCD44780", "LCD66712", "LCD0070", "LCD0073", "LCD2Ena"},
+              used);
+    if (used) {
         int rows = 0;
         if (parseDecimal(trimmed(o.text("LCDrowSel")), rows)) d.LCDrows = rows;
         d.LCDcols = o.value("LCDcolSel");
+    } else {
+        d.LCDrows = 0;
+        d.LCDcols = 16;
     }
 }
 

@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include "components/widgets/VelSpinEdit.h"
+#include "config/InputFilter.h"
 #include "generator/BuildApp.h"
 #include "output/StoreListing.h"
 #include "ui/FieldLeave.h"
@@ -8,6 +9,7 @@
 #include "ui/HelpWindow.h"
 #include "ui/ListForm.h"
 #include "ui/PrintListing.h"
+#include "ui/TypedFilter.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -48,10 +50,11 @@ QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-// The catalogue's masks as the line edit knows them: "$>AA;1;_" is a "$" and two upper-case
-// hexadecimal digits, "000" up to three digits, "0.0;1;_" a digit, a point and a digit.
+// The catalogue's masks as the line edit knows them: "$>AA;1;_" is a "$" and two hexadecimal
+// digits (which characters it takes is the core's typing filter, TypedFilter), "000" up to
+// three digits, "0.0;1;_" a digit, a point and a digit.
 QString inputMask(const std::string& mask) {
-    if (mask == "$>AA;1;_") return "$>HH;_";
+    if (mask == "$>AA;1;_") return "$HH;_";
     if (mask == "000") return "000";
     if (mask == "0.0;1;_") return "9.9;_";
     return {};
@@ -547,6 +550,7 @@ QWidget* MainWindow::makeWidget(const OptionDef& d) {
         auto* edit = new QLineEdit;
         if (QString mask = inputMask(d.mask); !mask.isEmpty()) edit->setInputMask(mask);
         if (d.maxLength > 0) edit->setMaxLength(d.maxLength);
+        if (!typedCharacters(d).empty()) new TypedFilter(edit, d);
         w = edit;
         break;
     }
@@ -655,7 +659,14 @@ void MainWindow::connectWidget(const OptionDef& d, QWidget* w) {
     case OptionKind::Text: {
         auto* edit = static_cast<QLineEdit*>(w);
         auto* leave = new FieldLeave(edit, [=, this] { guard([&] { fProject.userLeave(name); }); });
+        const OptionDef* def = &d;
         connect(edit, &QLineEdit::textEdited, this, [=, this](const QString& text) {
+            // What the typing filter let through by another way (the context menu's paste)
+            // is taken back.
+            if (!acceptsText(*def, text.toStdString())) {
+                edit->setText(qs(fProject.opts().text(name)));
+                return;
+            }
             leave->edited();
             guard([&] { fProject.userType(name, text.toStdString()); });
         });
@@ -783,7 +794,16 @@ void MainWindow::refreshOption(const Bound& b) {
     }
     case OptionKind::OneOf: {
         auto* r = static_cast<QRadioButton*>(w);
-        if (s.checked) r->setChecked(true);
+        if (s.checked) {
+            r->setChecked(true);
+        } else if (r->isChecked()) {
+            // A group the rules leave without a chosen member (the keyboard ports): an
+            // exclusive group does not let its checked button go by itself.
+            QButtonGroup* group = r->group();
+            if (group) group->setExclusive(false);
+            r->setChecked(false);
+            if (group) group->setExclusive(true);
+        }
         r->setText(qs(s.caption));
         break;
     }
@@ -816,6 +836,13 @@ void MainWindow::refreshOption(const Bound& b) {
     case OptionKind::Summary: {
         auto* edit = static_cast<QLineEdit*>(w);
         if (edit->text() != qs(s.text)) edit->setText(qs(s.text));
+        if (b.def->kind == OptionKind::Summary) {
+            // Used fields are white, unused ones silver.
+            QPalette pal = edit->palette();
+            pal.setColor(QPalette::Base,
+                         s.used ? QColor(0xFF, 0xFF, 0xFF) : QColor(0xC0, 0xC0, 0xC0));
+            edit->setPalette(pal);
+        }
         break;
     }
     case OptionKind::Label: // a text set by the rules, else its fixed caption

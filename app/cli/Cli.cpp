@@ -18,6 +18,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: pramlet-cli --device NAME [--devices DIR] [--app NAME] [--set OPTION=VALUE]... "
     "[-o FILE]\n"
+    "       pramlet-cli --device NAME [--devices DIR] [--set OPTION=VALUE]... --summary\n"
     "       pramlet-cli --list [--devices DIR]\n"
     "       pramlet-cli --help\n";
 
@@ -60,6 +61,12 @@ std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args, std::s
             CliArgs help;
             help.help = true;
             return help;
+        } else if (arg == "--summary") {
+            if (result.summary) {
+                problem = arg + " given twice";
+                return std::nullopt;
+            }
+            result.summary = true;
         } else if (arg == "--list") {
             result.list = true;
         } else if (arg == "--devices") {
@@ -89,12 +96,20 @@ std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args, std::s
             return std::nullopt;
         }
     }
+    if (result.list && result.summary) {
+        problem = "--list takes no --summary";
+        return std::nullopt;
+    }
     if (result.list && buildOption) {
         problem = "--list takes no --device, --app, --set or -o";
         return std::nullopt;
     }
     if (!result.list && result.device.empty()) {
-        problem = buildOption ? "--device is missing" : "nothing to do";
+        problem = buildOption || result.summary ? "--device is missing" : "nothing to do";
+        return std::nullopt;
+    }
+    if (result.summary && given[3]) {
+        problem = "--summary writes no program: it takes no -o";
         return std::nullopt;
     }
     return result;

@@ -21,6 +21,7 @@ struct CliArgs {
     std::string app = "Demo";         // --app NAME
     std::vector<CliSetting> settings; // --set OPTION=VALUE, in command-line order
     std::string outFile;              // -o FILE; empty: the listing goes to `out`
+    bool summary = false;             // --summary: the output page's summary, no build
 };
 
 // Reads the arguments after the program name. On a usage error returns nullopt and says why

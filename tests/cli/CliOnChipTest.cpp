@@ -97,5 +97,65 @@ TEST(CliOnChip, WiegandWithoutTickWarnsOnEveryRunAndStillImports) {
     EXPECT_TRUE(r.has("Import WiegandPort;"));
 }
 
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        out.push_back(line);
+    return out;
+}
+
+TEST(CliSummary, OneLinePerFieldInCatalogueOrder) {
+    const CliRun r = cli(with({"--device", "p23quad", "--summary"},
+                              {"Baud1Spin=9600", "Baud2Spin=19200", "PWM1Achk=true", "ADCspin=3"}));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const std::vector<std::string> got = lines(r.out);
+    ASSERT_EQ(got.size(), 28u);
+    EXPECT_EQ(got.front(), "CPUpan\tp23quad\tused");
+    EXPECT_EQ(got.back(), "SPIportPan\tnone\tunused");
+    for (const char* line :
+         {"ExtRamPan\t0\tunused", "ClockPan\t16000000Hz\tused", "SystickPan\t10msec\tused",
+          "MultiTaskPan\tStandard\tused", "TaskStackPan\tnone\tunused", "SerPort1Pan\t9600Bd\tused",
+          "SerPort2Pan\t19200Bd\tused", "PWMport1Pan\t10bit\tused", "PWMport2Pan\tnone\tunused",
+          "ADCportPan\t3chans\tused"})
+        EXPECT_TRUE(r.has(line)) << line;
+    EXPECT_EQ(r.out.find("program "), std::string::npos); // nothing is built
+}
+
+TEST(CliSummary, MessagesStillGoToStderr) {
+    const CliRun r =
+        cli(with({"--device", "p23mid", "--summary"}, {"SysTickSpin=0", "WiegandChk=true"}));
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "beep: \nerror: Wiegand Driver needs the SysTick import\n");
+    EXPECT_TRUE(r.has("SystickPan\t0msec\tunused"));
+}
+
+TEST(CliSummary, BadInputIsRefusedAsForABuild) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {with({"--device", "p23mid", "--summary"}, {"Baud3Spin=19200"}),
+         "pramlet-cli: option Baud3Spin is disabled\n"},
+        {{"--device", "nosuch", "--summary"}, "pramlet-cli: unknown device nosuch\n"},
+    };
+    for (const auto& [args, err] : cases) {
+        const CliRun r = cli(args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, err);
+    }
+    for (const auto& [args, problem] :
+         std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"--device", "p23mid", "--summary", "-o", "x.pas"},
+              "--summary writes no program: it takes no -o"},
+             {{"--device", "p23mid", "--summary", "--summary"}, "--summary given twice"},
+             {{"--list", "--summary"}, "--list takes no --summary"},
+             {{"--summary"}, "--device is missing"}}) {
+        const CliRun r = cli(args);
+        EXPECT_EQ(r.status, 2) << problem;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err.rfind("pramlet-cli: " + problem + "\n", 0), 0u) << r.err;
+    }
+}
+
 } // namespace
 } // namespace pramlet

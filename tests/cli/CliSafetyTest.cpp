@@ -5,9 +5,9 @@
 #include "app/cli/UserSettings.h"
 #include "config/Project.h"
 #include "generator/BuildApp.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/SmallDisk.h"
 #include "tests/support/RecordingDialogs.h"
-#include "tests/device/TempDir.h"
-#include "tests/output/SmallDisk.h"
 
 #include <gtest/gtest.h>
 

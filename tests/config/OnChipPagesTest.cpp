@@ -12,6 +12,7 @@
 
 #include "config/Handlers.h"
 #include "config/SerialPorts.h"
+#include "tests/support/RecordingDialogs.h"
 
 namespace pramlet::test {
 
@@ -278,6 +279,24 @@ TEST_F(ADCPageTest, NoTickOrNoConverterDisablesAllAndKeepsTheValues) {
     enter("SysTickSpin", "10");
     open("p23small", 3); // adc=0: no converter
     expectEnabled({"ADCspin", "ADCprescSpin", "ADCintChk", "ADCiDatChk", "ADCxDatChk"}, false);
+}
+
+TEST_F(ADCPageTest, CountAboveTheConvertersChannelsIsLowered) {
+    open("p23quad", 3);
+    enter("ADCspin", "12");
+    open("p23mid", 3); // four channels
+    EXPECT_EQ(o().value("ADCspin"), 4);
+    EXPECT_EQ(d().ADCchans, 4);
+
+    open("p23quad", 3);
+    enter("ADCspin", "16");
+    gotoPage(0);
+    enter("SysTickSpin", "0"); // also while the converter is not offered
+    open("p23mid", 3);
+    EXPECT_FALSE(o().enabled("ADCspin"));
+    EXPECT_EQ(d().ADCchans, 4);
+    open("p23small", 3); // no converter: nothing to fit
+    EXPECT_EQ(o().value("ADCspin"), 4);
 }
 
 // ---- Page 3: system LEDs --------------------------------------------------------------------

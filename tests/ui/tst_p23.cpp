@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -172,6 +173,27 @@ class TestOnChipPages : public QObject {
         QVERIFY(enabled("LEDportSpin0"));
         QVERIFY(enabled("LEDbitSpin2"));
         QVERIFY(enabled("ADCspin"));
+    }
+
+    void summaryFieldsShowTextAndUse() {
+        selectController("p23quad");
+        goToPage(2);
+        type("Baud1Spin", "9600");
+        goToPage(15);
+        auto base = [&](const char* name) {
+            return widget<QLineEdit>(name)->palette().color(QPalette::Base);
+        };
+        QCOMPARE(widget<QLineEdit>("SerPort1Pan")->text(), QString("9600Bd"));
+        QCOMPARE(base("SerPort1Pan"), QColor(0xFF, 0xFF, 0xFF));
+        QCOMPARE(widget<QLineEdit>("SerPort2Pan")->text(), QString("none"));
+        QCOMPARE(base("SerPort2Pan"), QColor(0xC0, 0xC0, 0xC0));
+        QCOMPARE(widget<QLineEdit>("CPUpan")->text(), QString("p23quad"));
+
+        goToPage(2);
+        type("Baud1Spin", "0");
+        goToPage(15);
+        QCOMPARE(widget<QLineEdit>("SerPort1Pan")->text(), QString("none"));
+        QCOMPARE(base("SerPort1Pan"), QColor(0xC0, 0xC0, 0xC0));
     }
 };
 

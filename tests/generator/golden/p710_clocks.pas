@@ -39,6 +39,11 @@ Define
   SPIcPHA1       = 0;
   SPIcPol1       = 0;
   TickTimer      = Timer3;
+  RTClock        = iData, DateTime;{Time, DateTime}
+  RTCtimer       = 2;              {channels}
+  RTCsource      = SysTick;
+  DCFclock       = iData;
+  DCFport        = PinD, 5, positive; {Port, Pin#, Polarity}
 
 Implementation
 
@@ -60,6 +65,31 @@ type
 
 {--------------------------------------------------------------}
 { functions }
+
+{$NOSAVE}
+Interrupt TIMER3COMPA;           // TickTimer
+begin
+end;
+
+procedure RTCtimer;           // CallBack from RTCtimer
+begin
+end;
+
+procedure RTCalarm;           // CallBack from RTCalarm
+begin
+end;
+
+procedure RTCtickSecond;      // CallBack from RTCclock
+begin
+end;
+
+procedure RTCtickMinute;      // CallBack from RTCclock
+begin
+end;
+
+procedure RTCtickHour;        // CallBack from RTCclock
+begin
+end;
 
 
 
