@@ -222,9 +222,9 @@ class SummaryBinder : public TextBinder {
     }
     void wire(const OptionDef&, QWidget*, const BindContext&) const override {}
     void repaint(const OptionState& s, QWidget* w) const override {
-        TextBinder::repaint(s, w);
         // Used fields are white, unused ones silver.
         auto* edit = static_cast<QLineEdit*>(w);
+        if (edit->text() != qs(s.text)) edit->setText(qs(s.text));
         const QColor base = s.used ? QColor(0xFF, 0xFF, 0xFF) : QColor(0xC0, 0xC0, 0xC0);
         if (edit->palette().color(QPalette::Base) != base) {
             QPalette pal = edit->palette();

@@ -714,8 +714,16 @@ class TestMainWindow : public QObject {
                 if (auto* b = qobject_cast<QAbstractButton*>(w); b && !d.caption.empty())
                     QCOMPARE(b->text(), QString::fromStdString(d.caption));
                 const std::string& text = d.kind == OptionKind::Summary ? d.caption : d.label;
-                // Options the controller hides (the UART SPI boxes) have no place to check.
-                if (text.empty() || !project->opts()[OptName::lookup(d.name)].visible) continue;
+                if (text.empty()) continue;
+                // Options the controller hides (the UART SPI boxes) have no place to check;
+                // the window hides only what the project hides, itself or its box.
+                if (!w->isVisible()) {
+                    bool hidden = false;
+                    for (const OptionDef* o = &d; o && !hidden; o = findOption(o->parent))
+                        hidden = !project->opts()[OptName::lookup(o->name)].visible;
+                    QVERIFY2(hidden, d.name.c_str());
+                    continue;
+                }
                 // A label of that text on the option's line, before it.
                 bool found = false;
                 for (auto* label : w->parentWidget()->findChildren<QLabel*>())
