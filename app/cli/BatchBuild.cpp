@@ -83,11 +83,11 @@ int runBatchBuild(const CliArgs& args, const std::string& dir, std::ostream& out
 
     if (!args.outFile.empty()) {
         StoreFailure failure;
-        if (!writeListingFile(p.listing, args.outFile, "", failure, writer))
+        if (!writeListingFile(p.listing(), args.outFile, "", failure, writer))
             return refuse(err, "cannot write " + args.outFile + ": " + failure.reason);
         return kBuilt;
     }
-    for (const std::string& line : p.listing)
+    for (const std::string& line : p.listing())
         out << line << '\n';
     return OutputWritten(out, err, "the listing to the standard output") ? kBuilt : kBadInput;
 }
