@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
 
     pramlet::QtDialogs dialogs;
     pramlet::Project project(dialogs);
-    project.decimalPoint = QLocale().decimalPoint().at(0).toLatin1();
+    project.setDecimalPoint(QLocale().decimalPoint().at(0).toLatin1());
 
     std::vector<std::string> args;
     const QStringList arguments = QApplication::arguments();

@@ -65,7 +65,7 @@ void BuildProgram(benchmark::State& state) {
     p.userType("AppNameEdit", "Blinky");
     for (auto _ : state) {
         Build(p);
-        benchmark::DoNotOptimize(p.listing.size());
+        benchmark::DoNotOptimize(p.listing().size());
     }
 }
 BENCHMARK(BuildProgram)->Unit(benchmark::kMicrosecond);

@@ -65,7 +65,7 @@ void appNameChanged(Project& p, OptName option) {
 }
 
 void fileNameChanged(Project& p, OptName) {
-    p.FileName = p.opts().text("FNameEdit");
+    p.setFileName(p.opts().text("FNameEdit"));
     p.buttonStates();
 }
 

@@ -161,8 +161,7 @@ void Page14Rules(Project& p) {
     p.setTitle(14);
     FuseWrChkRule(p);
     bootFuseHints(p);
-    if (p.CPUchanged) {
-        p.CPUchanged = false;
+    if (p.takeCPUchanged()) {
         refillBitGroups(p);
     }
     bootFusesAndLock(p);

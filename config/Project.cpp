@@ -85,12 +85,12 @@ void Project::start(const std::string& homePath, const std::vector<std::string>&
     TCommandLine cl = ParseCommandLine(args);
     if (!cl.ReadError.empty()) fDialogs.message(MsgKind::Error, cl.ReadError, MsgButton::Ok);
     if (cl.FileName) {
-        FileName = *cl.FileName;
-        fOptions.setText("FNameEdit", FileName);
+        fFileName = *cl.FileName;
+        fOptions.setText("FNameEdit", fFileName);
     }
     if (cl.AppName) {
-        AppName = *cl.AppName;
-        fOptions.setText("AppNameEdit", AppName);
+        fAppName = *cl.AppName;
+        fOptions.setText("AppNameEdit", fAppName);
     }
     fCatalogue.Scan();
     refillControllerLists();
@@ -157,7 +157,7 @@ bool Project::clickControllerByName(const std::string& name) {
 void Project::ListBox1ClickCheck() {
     const std::string path = CurCPUDSCName();
     fLoader.SetIniEditorFileName(path);
-    CPUchanged = true;
+    fCPUchanged = true;
     fLoader.LoadCPU(path, CurCPUData);
 
     for (OptName box : OptNames{"GroupBox1", "GroupBox2", "GroupBox14", "GroupBox15", "GroupBox43",
@@ -304,10 +304,35 @@ bool Project::readyCheck() {
 }
 
 void Project::requestFocus(OptName option) {
-    if (focusRequest) focusRequest(option);
+    if (fFocusRequest) fFocusRequest(option);
 }
 
+void Project::userChooseFile(const std::optional<std::string>& path) {
+    act([&] {
+        if (path) {
+            fOptions.setText("FNameEdit", *path);
+            fFileName = *path;
+        }
+        buttonStates();
+    });
+}
+
+void Project::act(const std::function<void()>& action) {
+    struct Depth {
+        int& depth;
+        explicit Depth(int& d) : depth(++d) {}
+        ~Depth() { --depth; }
+    };
+    {
+        const Depth inside(fActionDepth);
+        action();
+    }
+    notify();
+}
+
+// Inside an action the observers wait for its end.
 void Project::notify() {
+    if (fActionDepth > 0) return;
     std::vector<std::string> changed = fOptions.takeChanged();
     if (changed.empty()) return;
     for (auto& o : fObservers)

@@ -15,8 +15,10 @@
 #include "device/Dialogs.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace pramlet {
@@ -112,28 +114,44 @@ class Project {
     void buttonStates();
     bool readyCheck(); // "first build Application !" when not built
 
-    // Data of the output page.
-    std::string FileName;
-    std::string AppName;
-    bool CPUchanged = false;
-    std::vector<std::string> listing;
-    // Set by the window to move the input focus; the batch front end ignores it.
-    std::function<void(OptName option)> focusRequest;
+    // Data of the output page: the file to store into, the name of the built program and
+    // its listing.
+    const std::string& FileName() const { return fFileName; }
+    void setFileName(std::string name) { fFileName = std::move(name); }
+    // The user's choice in the file chooser; nothing chosen changes only the button states.
+    void userChooseFile(const std::optional<std::string>& path);
+    const std::string& AppName() const { return fAppName; }
+    void setAppName(std::string name) { fAppName = std::move(name); }
+    const std::vector<std::string>& listing() const { return fListing; }
+    void setListing(std::vector<std::string> lines) { fListing = std::move(lines); }
+
+    // A controller was loaded since the fuse page last took its bit names.
+    bool CPUchanged() const { return fCPUchanged; }
+    // True once after each load: the fuse page takes the bit names then.
+    bool takeCPUchanged() { return std::exchange(fCPUchanged, false); }
+
+    // Set by the window to move the input focus; without it, focus requests do nothing.
+    void setFocusRequest(std::function<void(OptName option)> request) {
+        fFocusRequest = std::move(request);
+    }
+    void requestFocus(OptName option);
 
     // Locale of the user for reading decimal numbers (the supply voltage).
-    char decimalPoint = '.';
+    char decimalPoint() const { return fDecimalPoint; }
+    void setDecimalPoint(char point) { fDecimalPoint = point; }
 
     // Observers are told the names of the options whose state changed; "Tab", "StatusLine"
-    // and "Caption" stand for the title, the status panel and the window caption.
+    // and "Caption" stand for the title, the status panel and the window caption. Each user
+    // action tells them once, when it ends.
     using Observer = std::function<void(const std::vector<std::string>& changed)>;
     void addObserver(Observer o) { fObservers.push_back(std::move(o)); }
-    void notify();
-
-    // Moves the input focus to the option's widget, where the window has set a focusRequest.
-    void requestFocus(OptName option);
+    // Runs one user action made of several steps (a command of the window, a build); the
+    // observers hear of its changes once, when the outermost action ends.
+    void act(const std::function<void()>& action);
 
   private:
     void refillControllerLists();
+    void notify();
 
     Dialogs& fDialogs;
     Options fOptions;
@@ -147,6 +165,13 @@ class Project {
     int fPage = 0;
     std::string fWindowCaption = "Orvex Pramlet [AVR]";
     std::vector<Observer> fObservers;
+    int fActionDepth = 0;
+    std::string fFileName;
+    std::string fAppName;
+    std::vector<std::string> fListing;
+    bool fCPUchanged = false;
+    std::function<void(OptName option)> fFocusRequest;
+    char fDecimalPoint = '.';
 };
 
 } // namespace pramlet

@@ -215,7 +215,7 @@ void Page0Rules(Project& p) {
         enableAll(o, kXDataMembers, false);
     }
     o.setVisible("BootFuseGroup", o.itemIndex("FuseWrChk") >= 1 && o.checked("BootBlockChk"));
-    if (p.CPUchanged) {
+    if (p.CPUchanged()) {
         p.ruleChoose("prgNoneChk");
         o.setEnabled("prgJTAGchk", p.cpu().JTAG);
     }
@@ -256,7 +256,7 @@ bool SupplyVoltageCheck(Project& p) {
     // The user's decimal separator and the point of the list items are both accepted, so
     // that the offered items stay valid in every locale.
     for (char& c : text)
-        if (c == p.decimalPoint) c = '.';
+        if (c == p.decimalPoint()) c = '.';
     double v = 0;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
     bool ok = !text.empty() && ec == std::errc() && end == text.data() + text.size() && v >= 1.8 &&

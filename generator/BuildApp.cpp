@@ -6,6 +6,7 @@
 #include "generator/Sections.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace pramlet {
 
@@ -49,15 +50,15 @@ bool BuildApp(Project& p) {
     const std::string name = p.opts().text("AppNameEdit");
     if (characterCount(name) < 3) {
         p.dialogs().message(MsgKind::Error, "specify Application Name!", MsgButton::Ok);
-        if (p.focusRequest) p.focusRequest("AppNameEdit");
+        p.requestFocus("AppNameEdit");
         return false;
     }
     if (const std::string problem = AppNameProblem(name); !problem.empty()) {
         p.dialogs().message(MsgKind::Error, problem, MsgButton::Ok);
-        if (p.focusRequest) p.focusRequest("AppNameEdit");
+        p.requestFocus("AppNameEdit");
         return false;
     }
-    p.AppName = name;
+    p.setAppName(name);
     // Everything the sections need beyond the project's state is computed here, once, so that
     // the writers only read.
     const BuildValues values = PrepareBuild(p, name);
@@ -67,29 +68,33 @@ bool BuildApp(Project& p) {
     d.ps = values.ps;
     d.psh = values.psh;
     const BuildInput in(p, values);
-    p.listing.clear();
+    Listing lines;
     try {
         for (SectionWriter write : kSections) {
             // The divisor's warning comes when the boot block is reached; it does not stop
             // the build.
             if (write == WriteBootBlock && !values.baudWarning.empty())
                 p.dialogs().message(MsgKind::Error, values.baudWarning, MsgButton::Ignore);
-            write(in, p.listing);
+            write(in, lines);
         }
     } catch (const BuildEnded& ended) {
         p.dialogs().message(MsgKind::Error, ended.what(), MsgButton::Retry);
         // A partial listing must never be shown or stored.
+        p.setListing(std::move(lines));
         p.setBuilt(false);
         return false;
     }
+    p.setListing(std::move(lines));
     p.setBuilt(true);
     return true;
 }
 
 bool Build(Project& p) {
-    const bool done = BuildApp(p);
-    p.buttonStates();
-    p.notify();
+    bool done = false;
+    p.act([&] {
+        done = BuildApp(p);
+        p.buttonStates();
+    });
     return done;
 }
 

@@ -162,25 +162,25 @@ bool writeListingSafely(const std::vector<std::string>& lines, const std::string
 bool StoreBtnClick(Project& p) {
     if (!p.readyCheck()) return false;
     Dialogs& dialogs = p.dialogs();
-    if (p.FileName.size() < 3) {
+    if (p.FileName().size() < 3) {
         dialogs.message(MsgKind::Error, "Filename too short!\r\nMust have more then 3 chars!",
                         MsgButton::Retry);
         return false;
     }
-    p.FileName = withPasExtension(p.FileName);
+    p.setFileName(withPasExtension(p.FileName()));
     std::string backup;
     std::error_code ec;
-    if (fs::exists(p.FileName, ec)) {
+    if (fs::exists(p.FileName(), ec)) {
         dialogs.beep();
-        std::string name = fs::path(p.FileName).filename().string();
+        std::string name = fs::path(p.FileName()).filename().string();
         if (!dialogs.askYesAbort("File \r" + name + "\r" + "exists" + "\r" + "Overwrite ?"))
             return false;
         dialogs.beep();
         if (dialogs.askYesNo("make a BackUp ?"))
-            backup = fs::path(p.FileName).replace_extension(".bak").string();
+            backup = fs::path(p.FileName()).replace_extension(".bak").string();
     }
     std::string error;
-    if (!writeListingSafely(p.listing, p.FileName, backup, error)) {
+    if (!writeListingSafely(p.listing(), p.FileName(), backup, error)) {
         dialogs.message(MsgKind::Error, error, MsgButton::Ok);
         return false;
     }

@@ -146,7 +146,7 @@ MainWindow::MainWindow(Project& project, QWidget* parent)
 
     fListForm = new TListForm(this);
 
-    fProject.focusRequest = [this](OptName name) { focusOption(name.name()); };
+    fProject.setFocusRequest([this](OptName name) { focusOption(name.name()); });
     fProject.addObserver([this](const std::vector<std::string>& names) { refresh(names); });
     refreshAll();
     resize(1240, 760);
@@ -155,7 +155,7 @@ MainWindow::MainWindow(Project& project, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
-    fProject.focusRequest = nullptr;
+    fProject.setFocusRequest(nullptr);
 }
 
 QWidget* MainWindow::optionWidget(const std::string& name) {
@@ -440,12 +440,8 @@ void MainWindow::chooseFileName() {
         if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
             chosen = dialog.selectedFiles().front();
     }
-    if (chosen) {
-        fProject.opts().setText("FNameEdit", chosen->toStdString());
-        fProject.FileName = chosen->toStdString();
-    }
-    fProject.buttonStates();
-    fProject.notify();
+    fProject.userChooseFile(chosen ? std::optional<std::string>(chosen->toStdString())
+                                   : std::nullopt);
 }
 
 void MainWindow::focusOption(std::string_view name) {
@@ -453,27 +449,27 @@ void MainWindow::focusOption(std::string_view name) {
 }
 
 void MainWindow::BuildBtnClick() {
-    Build(fProject);
-    if (fProject.built()) fBuiltAppName = fProject.AppName;
-    fProject.notify();
+    fProject.act([this] {
+        Build(fProject);
+        if (fProject.built()) fBuiltAppName = fProject.AppName();
+    });
 }
 
 void MainWindow::ShowBtnClick() {
-    if (fProject.readyCheck()) {
-        fProject.listing = fListForm->showListing(fProject.listing, fBuiltAppName);
-    }
-    fProject.buttonStates();
-    fProject.notify();
+    fProject.act([this] {
+        if (fProject.readyCheck())
+            fProject.setListing(fListForm->showListing(fProject.listing(), fBuiltAppName));
+        fProject.buttonStates();
+    });
 }
 
 void MainWindow::StoreBtnClick() {
-    pramlet::StoreBtnClick(fProject);
-    fProject.notify();
+    fProject.act([this] { pramlet::StoreBtnClick(fProject); });
 }
 
 bool MainWindow::printTo(QPrinter& printer) {
     QString error;
-    if (printListing(printer, fProject.listing, error) < 0) {
+    if (printListing(printer, fProject.listing(), error) < 0) {
         fProject.dialogs().message(MsgKind::Error, error.toStdString(), MsgButton::Ok);
         return false;
     }
@@ -481,17 +477,15 @@ bool MainWindow::printTo(QPrinter& printer) {
 }
 
 void MainWindow::PrintBtnClick() {
-    if (!fProject.readyCheck()) {
-        fProject.notify();
-        return;
-    }
-    QPrinter printer;
-    bool accepted = printDialog ? printDialog(printer) : [&] {
-        QPrintDialog dialog(&printer, this);
-        return dialog.exec() == QDialog::Accepted;
-    }();
-    if (accepted) printTo(printer);
-    fProject.notify();
+    fProject.act([this] {
+        if (!fProject.readyCheck()) return;
+        QPrinter printer;
+        bool accepted = printDialog ? printDialog(printer) : [&] {
+            QPrintDialog dialog(&printer, this);
+            return dialog.exec() == QDialog::Accepted;
+        }();
+        if (accepted) printTo(printer);
+    });
 }
 
 void MainWindow::HelpBtnClick() {

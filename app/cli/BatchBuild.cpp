@@ -110,11 +110,11 @@ int runBatchBuild(const CliArgs& args, const std::string& dir, std::ostream& out
 
     if (!args.outFile.empty()) {
         StoreFailure failure;
-        if (!writeListingFile(p.listing, args.outFile, "", failure, writer))
+        if (!writeListingFile(p.listing(), args.outFile, "", failure, writer))
             return refuse(err, "cannot write " + args.outFile + ": " + failure.reason);
         return kBuilt;
     }
-    printLines(p.listing, out);
+    printLines(p.listing(), out);
     return OutputWritten(out, err, "the listing to the standard output") ? kBuilt : kBadInput;
 }
 

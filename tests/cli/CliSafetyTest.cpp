@@ -303,7 +303,7 @@ TEST(WindowName, BuildRefusesControlCharactersAndOverlongNames) {
         EXPECT_FALSE(Build(p));
         ASSERT_FALSE(dialogs.entries.empty());
         EXPECT_EQ(dialogs.entries.back().text, AppNameProblem(name));
-        EXPECT_TRUE(p.listing.empty());
+        EXPECT_TRUE(p.listing().empty());
     }
     p.userType("AppNameEdit", "Blinky");
     EXPECT_TRUE(Build(p));

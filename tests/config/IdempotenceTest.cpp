@@ -48,7 +48,7 @@ std::string snapshot(const Project& p) {
         s << d.PortUsed[n] << d.DDRUsed[n] << ' ' << int(p.frame(n + 1).DDRMask()) << '/'
           << int(p.frame(n + 1).PortMask()) << '/' << int(p.frame(n + 1).DDRStatus()) << '/'
           << int(p.frame(n + 1).PortStatus()) << '\n';
-    s << p.CPUchanged << p.built() << p.windowCaption() << '\n';
+    s << p.CPUchanged() << p.built() << p.windowCaption() << '\n';
     return s.str();
 }
 

@@ -107,7 +107,7 @@ TEST_F(NavigationTest, ButtonStatesFollowNameLengthAndBuiltFlag) {
 
 TEST_F(NavigationTest, BlanksInTheApplicationNameGoOneMessageEach) {
     std::vector<std::string> focus;
-    p.focusRequest = [&](OptName n) { focus.emplace_back(n.str()); };
+    p.setFocusRequest([&](OptName n) { focus.emplace_back(n.str()); });
     p.userType("AppNameEdit", "my app x");
     EXPECT_EQ(o().text("AppNameEdit"), "myappx");
     ASSERT_EQ(dialogs.entries.size(), 2u);
@@ -118,7 +118,7 @@ TEST_F(NavigationTest, BlanksInTheApplicationNameGoOneMessageEach) {
 
 TEST_F(NavigationTest, ReadyCheckRefusesWithoutBuild) {
     std::string focus;
-    p.focusRequest = [&](OptName n) { focus = n.str(); };
+    p.setFocusRequest([&](OptName n) { focus = n.str(); });
     EXPECT_FALSE(p.readyCheck());
     EXPECT_EQ(dialogs.entries.back(),
               (RecordingDialogs::Entry{"error", "first build Application !", "OK"}));
@@ -133,6 +133,39 @@ TEST_F(NavigationTest, ObserversHearTheChangedOptions) {
     select("mega16x");
     EXPECT_NE(std::find(heard.begin(), heard.end(), "GroupBox1"), heard.end());
     EXPECT_NE(std::find(heard.begin(), heard.end(), "LEDportSpin0"), heard.end());
+}
+
+// A user action of several steps, actions inside it among them, reaches the observers once,
+// with everything it changed.
+TEST_F(NavigationTest, ObserversHearEachUserActionOnce) {
+    select("mega16x");
+    std::vector<std::vector<std::string>> heard;
+    p.addObserver([&](const std::vector<std::string>& c) { heard.push_back(c); });
+    p.userType("AppNameEdit", "abcd");
+    EXPECT_EQ(heard.size(), 1u);
+    heard.clear();
+    p.act([&] {
+        p.userType("AppNameEdit", "abcde");
+        p.userCheck("NoInitChk", !o().checked("NoInitChk"));
+        p.act([&] { p.userType("AppNameEdit", "abcdef"); });
+    });
+    ASSERT_EQ(heard.size(), 1u);
+    EXPECT_NE(std::find(heard[0].begin(), heard[0].end(), "AppNameEdit"), heard[0].end());
+    EXPECT_NE(std::find(heard[0].begin(), heard[0].end(), "NoInitChk"), heard[0].end());
+}
+
+// The file chooser's choice becomes the file name and the field's text; cancelling it keeps
+// both.
+TEST_F(NavigationTest, ChosenFileBecomesTheFileName) {
+    int calls = 0;
+    p.addObserver([&](const std::vector<std::string>&) { ++calls; });
+    p.userChooseFile("/tmp/out/blink.pas");
+    EXPECT_EQ(p.FileName(), "/tmp/out/blink.pas");
+    EXPECT_EQ(o().text("FNameEdit"), "/tmp/out/blink.pas");
+    EXPECT_EQ(calls, 1);
+    p.userChooseFile(std::nullopt);
+    EXPECT_EQ(p.FileName(), "/tmp/out/blink.pas");
+    EXPECT_EQ(o().text("FNameEdit"), "/tmp/out/blink.pas");
 }
 
 } // namespace pramlet::test
@@ -152,8 +185,8 @@ TEST_F(StartUpTest, CommandLinePresetsTheNames) {
     q.start(std::string(PRAMLET_TEST_DATA) + "/config/", {"/tmp/out/blink.pas", "Blinky"});
     EXPECT_EQ(q.opts().text("FNameEdit"), "/tmp/out/blink.pas");
     EXPECT_EQ(q.opts().text("AppNameEdit"), "Blinky");
-    EXPECT_EQ(q.FileName, "/tmp/out/blink.pas");
-    EXPECT_EQ(q.AppName, "Blinky");
+    EXPECT_EQ(q.FileName(), "/tmp/out/blink.pas");
+    EXPECT_EQ(q.AppName(), "Blinky");
 }
 
 } // namespace pramlet::test

@@ -129,7 +129,7 @@ TEST_F(PortPagesTest, MaskChangesAreReportedToTheObservers) {
 
 TEST_F(FusePageTest, ListsAreFilledFromTheNewController) {
     open("pfmega", 14);
-    EXPECT_FALSE(p.CPUchanged);
+    EXPECT_FALSE(p.CPUchanged());
     EXPECT_EQ(o().text("Tab"), "Fuses Setup");
     EXPECT_EQ(o()["LockBox0"].items,
               (Items{"LB1", "LB2", "BLB01", "BLB02", "BLB11", "BOOTLOCK11", "", ""}));

@@ -268,7 +268,7 @@ TEST_F(SupplyVoltageTest, LeavingVoltSpinChecksComboBoxVCC) {
 
 TEST_F(SupplyVoltageTest, UserDecimalCommaAccepted) {
     select("mega16x");
-    p.decimalPoint = ',';
+    p.setDecimalPoint(',');
     p.userType("ComboBoxVCC", "3,3");
     p.userLeave("ComboBoxVCC");
     p.userType("ComboBoxVCC", "5.0"); // the list's own items stay valid

@@ -30,7 +30,7 @@ class GeneratorTest : public ::testing::Test {
         while (p.page() < kPageCount - 1)
             ASSERT_TRUE(p.next());
         p.opts().setText("AppNameEdit", "Demo");
-        p.AppName = "Demo";
+        p.setAppName("Demo");
         dialogs.entries.clear();
     }
 
@@ -39,14 +39,14 @@ class GeneratorTest : public ::testing::Test {
 
     const Listing& build() {
         EXPECT_TRUE(BuildApp(p));
-        return p.listing;
+        return p.listing();
     }
 
     // The lines of one section writer alone.
     // The build values are computed as a build computes them, with the name of the project.
     template <typename Writer> Listing only(Writer write) {
         Listing out;
-        const BuildValues values = PrepareBuild(p, p.AppName);
+        const BuildValues values = PrepareBuild(p, p.AppName());
         write(BuildInput(p, values), out);
         return out;
     }

@@ -9,13 +9,13 @@ using HeaderTest = GeneratorTest;
 TEST_F(HeaderTest, NameOfTwoCharactersIsRefusedAndChangesNothing) {
     open("mega16g");
     std::vector<std::string> focus;
-    p.focusRequest = [&](OptName option) { focus.emplace_back(option.str()); };
-    p.listing = {"kept"};
+    p.setFocusRequest([&](OptName option) { focus.emplace_back(option.str()); });
+    p.setListing({"kept"});
     p.setBuilt(true);
     o().setText("AppNameEdit", "ab");
 
     EXPECT_FALSE(BuildApp(p));
-    EXPECT_EQ(p.listing, Listing{"kept"});
+    EXPECT_EQ(p.listing(), Listing{"kept"});
     EXPECT_TRUE(p.built());
     EXPECT_EQ(focus, std::vector<std::string>{"AppNameEdit"});
     ASSERT_EQ(dialogs.entries.size(), 1u);
@@ -32,8 +32,8 @@ TEST_F(HeaderTest, NameOfThreeCharactersBuildsAndSetsTheFlags) {
     open("mega16g");
     o().setText("AppNameEdit", "abc");
     EXPECT_TRUE(Build(p));
-    EXPECT_EQ(p.AppName, "abc");
-    EXPECT_EQ(p.listing.at(0), "program abc;");
+    EXPECT_EQ(p.AppName(), "abc");
+    EXPECT_EQ(p.listing().at(0), "program abc;");
     EXPECT_TRUE(p.built());
     for (OptName button : OptNames{"StoreBtn", "ShowBtn", "PrintBtn", "BuildBtn"})
         EXPECT_TRUE(o().enabled(button)) << button;
@@ -49,7 +49,7 @@ TEST_F(HeaderTest, NameLengthCountsCharactersNotBytes) {
 
     o().setText("AppNameEdit", "\u00C4\u00D6\u00DC");
     EXPECT_TRUE(BuildApp(p));
-    EXPECT_EQ(p.listing.at(0), "program \u00C4\u00D6\u00DC;");
+    EXPECT_EQ(p.listing().at(0), "program \u00C4\u00D6\u00DC;");
 }
 
 TEST_F(HeaderTest, RebuildStartsFromAnEmptyListing) {
@@ -132,7 +132,7 @@ TEST_F(FuseBlockTest, InitOnlyAndOverrideWithNoteBookComPortAndSupply) {
               (Listing{"Define_Fuses", "//  Override_Fuses;", "  NoteBook   = C;"}));
     EXPECT_EQ(find(f, "  COMport"), -1);
     EXPECT_EQ(find(f, "  Supply"), -1);
-    EXPECT_EQ(PrepareBuild(p, p.AppName).Current, 0);
+    EXPECT_EQ(PrepareBuild(p, p.AppName()).Current, 0);
 
     o().setItemIndex("FuseWrChk", 2);
     o().setItemIndex("COMportSpin", 1);
@@ -142,8 +142,8 @@ TEST_F(FuseBlockTest, InitOnlyAndOverrideWithNoteBookComPortAndSupply) {
     EXPECT_EQ(f.at(1), "  Override_Fuses;");
     EXPECT_EQ(f.at(3), "  COMport    = USB;");
     EXPECT_EQ(f.at(4), "  Supply     = 3.3, 250;");
-    EXPECT_EQ(PrepareBuild(p, p.AppName).Current, 250);
-    EXPECT_EQ(PrepareBuild(p, p.AppName).Voltage1, "3.3");
+    EXPECT_EQ(PrepareBuild(p, p.AppName()).Current, 250);
+    EXPECT_EQ(PrepareBuild(p, p.AppName()).Voltage1, "3.3");
     EXPECT_EQ(f.back(), "");
 }
 
@@ -245,13 +245,13 @@ TEST_F(FuseBlockTest, SameStateSameListingWhateverWasBuiltBefore) {
     o().setText("VoltSpin", "3.3");
     o().setText("AppNameEdit", "Twice");
     ASSERT_TRUE(BuildApp(p));
-    const Listing first = p.listing;
+    const Listing first = p.listing();
     o().setText("CurrentSpin", "0");
     ASSERT_TRUE(BuildApp(p));
-    EXPECT_NE(p.listing, first);
+    EXPECT_NE(p.listing(), first);
     o().setText("CurrentSpin", "250");
     ASSERT_TRUE(BuildApp(p));
-    EXPECT_EQ(p.listing, first);
+    EXPECT_EQ(p.listing(), first);
     EXPECT_EQ(d().Current, 250);
     EXPECT_EQ(d().Voltage1, "3.3");
 }

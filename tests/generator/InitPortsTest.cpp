@@ -37,7 +37,7 @@ void setFrame(Project& p, char port, std::uint8_t ddr, std::uint8_t value) {
 
 TEST_F(InitPortsTest, MainProgramWithoutPortsWatchdogOrTasks) {
     openWith("pfmega", [] {});
-    p.AppName = "Blinky";
+    p.setAppName("Blinky");
     d().WatchDog = -1;
     Listing expected = {"", ""};
     for (const std::string& line : plainMain("Blinky"))

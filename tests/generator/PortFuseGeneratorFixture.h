@@ -19,7 +19,7 @@ class PortFuseGeneratorTest : public GeneratorTest {
         while (p.page() < kPageCount - 1)
             ASSERT_TRUE(p.next());
         p.opts().setText("AppNameEdit", "Demo");
-        p.AppName = "Demo"; // as a build sets it, for the writers called alone
+        p.setAppName("Demo"); // as a build sets it, for the writers called alone
         dialogs.entries.clear();
     }
     void openBoot(const std::string& device) {

@@ -213,7 +213,7 @@ class StoreButtonFailureTest : public ::testing::Test {
     test::TempDir dir;
 
     void SetUp() override {
-        p.listing = {"program Demo;", "end Demo."};
+        p.setListing({"program Demo;", "end Demo."});
         p.setBuilt(true);
     }
     std::string lastMessage() const {
@@ -223,7 +223,7 @@ class StoreButtonFailureTest : public ::testing::Test {
 
 TEST_F(StoreButtonFailureTest, FolderTargetAndFullDeviceAreReported) {
     fs::create_directory(dir.path() + "app.pas");
-    p.FileName = dir.path() + "app";
+    p.setFileName(dir.path() + "app");
     EXPECT_FALSE(StoreBtnClick(p)); // exists: overwrite? Yes; backup? Yes
     EXPECT_EQ(lastMessage(), "Cannot write file \"" + dir.path() + "app.pas\": Is a directory");
     EXPECT_TRUE(fs::is_directory(dir.path() + "app.pas"));
@@ -240,9 +240,9 @@ TEST_F(StoreButtonFailureTest, FullDiskKeepsTheOldFileAndItsBackup) {
     if (!disk.mounted()) GTEST_SKIP() << "cannot mount a tmpfs here; the injected writer covers it";
     std::ofstream(disk.path() + "app.pas", std::ios::binary) << kOld;
     std::ofstream(disk.path() + "app.bak", std::ios::binary) << "older\r\n";
-    p.listing = bigListing();
+    p.setListing(bigListing());
     disk.fill();
-    p.FileName = disk.path() + "app.pas";
+    p.setFileName(disk.path() + "app.pas");
     EXPECT_FALSE(StoreBtnClick(p));
     EXPECT_EQ(lastMessage(),
               "Cannot write file \"" + disk.path() + "app.pas\": No space left on device");

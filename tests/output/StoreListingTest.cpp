@@ -37,7 +37,7 @@ class StoreTest : public ::testing::Test {
              "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
         fs::create_directories(dir);
-        p.listing = {"program Demo;", "begin", "end Demo."};
+        p.setListing({"program Demo;", "begin", "end Demo."});
         p.setBuilt(true);
     }
     void TearDown() override { fs::remove_all(dir); }
@@ -62,14 +62,14 @@ TEST(PasExtension, ReplacesOrAppendsOnTheFilePartOnly) {
 
 TEST_F(StoreTest, NotBuiltStoresNothing) {
     p.setBuilt(false);
-    p.FileName = (dir / "x.pas").string();
+    p.setFileName((dir / "x.pas").string());
     EXPECT_FALSE(StoreBtnClick(p));
     EXPECT_EQ(dialogs.entries.back().text, "first build Application !");
     EXPECT_TRUE(filesInDir().empty());
 }
 
 TEST_F(StoreTest, ShortNameIsRefusedWithRetry) {
-    p.FileName = "ab";
+    p.setFileName("ab");
     EXPECT_FALSE(StoreBtnClick(p));
     ASSERT_EQ(dialogs.entries.size(), 1u);
     EXPECT_EQ(dialogs.entries[0],
@@ -78,24 +78,26 @@ TEST_F(StoreTest, ShortNameIsRefusedWithRetry) {
 }
 
 TEST_F(StoreTest, NewFileWithCrLfAndPasExtension) {
-    p.FileName = (dir / "blink").string();
+    p.setFileName((dir / "blink").string());
     ASSERT_TRUE(StoreBtnClick(p));
-    EXPECT_EQ(p.FileName, (dir / "blink.pas").string());
+    EXPECT_EQ(p.FileName(), (dir / "blink.pas").string());
     EXPECT_EQ(readFile(dir / "blink.pas"), kStored);
     EXPECT_EQ(filesInDir(), (std::vector<std::string>{"blink.pas"}));
     EXPECT_TRUE(dialogs.entries.empty());
 }
 
 TEST_F(StoreTest, EditedListingIsWhatGetsStored) {
-    p.FileName = (dir / "blink.pas").string();
-    p.listing[1] = "begin // edited";
+    p.setFileName((dir / "blink.pas").string());
+    std::vector<std::string> edited = p.listing();
+    edited[1] = "begin // edited";
+    p.setListing(edited);
     ASSERT_TRUE(StoreBtnClick(p));
     EXPECT_EQ(readFile(dir / "blink.pas"), "program Demo;\r\nbegin // edited\r\nend Demo.\r\n");
 }
 
 TEST_F(StoreTest, AbortLeavesTheDiskUnchanged) {
     writeFile(dir / "blink.pas", "old");
-    p.FileName = (dir / "blink.pas").string();
+    p.setFileName((dir / "blink.pas").string());
     dialogs.answers = {false};
     EXPECT_FALSE(StoreBtnClick(p));
     EXPECT_EQ(readFile(dir / "blink.pas"), "old");
@@ -109,7 +111,7 @@ TEST_F(StoreTest, AbortLeavesTheDiskUnchanged) {
 
 TEST_F(StoreTest, OverwriteWithoutBackup) {
     writeFile(dir / "blink.pas", "old");
-    p.FileName = (dir / "blink.pas").string();
+    p.setFileName((dir / "blink.pas").string());
     dialogs.answers = {true, false};
     ASSERT_TRUE(StoreBtnClick(p));
     EXPECT_EQ(readFile(dir / "blink.pas"), kStored);
@@ -121,7 +123,7 @@ TEST_F(StoreTest, OverwriteWithoutBackup) {
 TEST_F(StoreTest, BackupKeepsTheReplacedFileAndReplacesAnOlderBackup) {
     writeFile(dir / "blink.pas", "old");
     writeFile(dir / "blink.bak", "older");
-    p.FileName = (dir / "blink.pas").string();
+    p.setFileName((dir / "blink.pas").string());
     dialogs.answers = {true, true};
     ASSERT_TRUE(StoreBtnClick(p));
     EXPECT_EQ(readFile(dir / "blink.pas"), kStored);
@@ -132,7 +134,7 @@ TEST_F(StoreTest, BackupKeepsTheReplacedFileAndReplacesAnOlderBackup) {
 TEST_F(StoreTest, BackupThatCannotBeMadeIsReportedBeforeAnythingIsOverwritten) {
     writeFile(dir / "blink.pas", "old");
     fs::create_directories(dir / "blink.bak" / "inside"); // a non-empty folder of that name
-    p.FileName = (dir / "blink.pas").string();
+    p.setFileName((dir / "blink.pas").string());
     dialogs.answers = {true, true};
     EXPECT_FALSE(StoreBtnClick(p));
     EXPECT_EQ(readFile(dir / "blink.pas"), "old");
@@ -143,7 +145,7 @@ TEST_F(StoreTest, BackupThatCannotBeMadeIsReportedBeforeAnythingIsOverwritten) {
 }
 
 TEST_F(StoreTest, MissingFolderIsReported) {
-    p.FileName = (dir / "no-such-folder" / "blink").string();
+    p.setFileName((dir / "no-such-folder" / "blink").string());
     EXPECT_FALSE(StoreBtnClick(p));
     EXPECT_EQ(dialogs.entries.back().kind, "error");
     EXPECT_EQ(dialogs.entries.back().text.rfind("Cannot create file", 0), 0u);

@@ -529,8 +529,9 @@ class TestMainWindow : public QObject {
         buildAs("Blinky");
         QVERIFY(widget<QCheckBox>("LedCheck")->isChecked());
         QVERIFY(widget<QPushButton>("StoreBtn")->isEnabled());
-        QCOMPARE(project->listing.size() >= 2 ? QString::fromStdString(project->listing.end()[-2])
-                                              : QString(),
+        QCOMPARE(project->listing().size() >= 2
+                     ? QString::fromStdString(project->listing().end()[-2])
+                     : QString(),
                  QString("end Blinky."));
 
         // Show: the listing window opens modally; an edit there reaches the listing.
@@ -541,7 +542,7 @@ class TestMainWindow : public QObject {
             form->close();
         });
         clickButton("ShowBtn");
-        QCOMPARE(QString::fromStdString(project->listing.back()), QString("// edited"));
+        QCOMPARE(QString::fromStdString(project->listing().back()), QString("// edited"));
 
         // Store: a new file, then the same file again with a backup.
         const QString file = dir.filePath("blinky");
@@ -621,7 +622,7 @@ class TestMainWindow : public QObject {
         QTest::mouseDClick(name, Qt::LeftButton);
         QCOMPARE(asked, 1);
         QCOMPARE(name->text(), QString("/tmp/chosen.pas"));
-        QCOMPARE(project->FileName, std::string("/tmp/chosen.pas"));
+        QCOMPARE(project->FileName(), std::string("/tmp/chosen.pas"));
         window->fileChooser = [&]() -> std::optional<QString> { return std::nullopt; };
         QTest::mouseDClick(name, Qt::LeftButton); // cancelled: the name stays
         QCOMPARE(name->text(), QString("/tmp/chosen.pas"));
