@@ -99,7 +99,7 @@ int runBatchBuild(const CliArgs& args, const std::string& dir, std::ostream& out
             // The lines written before a build ended show where it stopped; no file is
             // written from them, as the window stores no unfinished listing.
             if (args.outFile.empty()) {
-                printLines(p.listing, out);
+                printLines(p.listing(), out);
                 OutputWritten(out, err, "the listing to the standard output");
             }
             return kEndedEarly;

@@ -155,12 +155,12 @@ TEST_F(DeviceEntriesTest, KeyboardErrorEndsTheBuildAtOnce) {
     EXPECT_EQ(dialogs.entries,
               (std::vector<RecordingDialogs::Entry>{{"error", kColumnError, "Retry"}}));
     EXPECT_FALSE(p.built());
-    ASSERT_GE(p.listing.size(), 2u);
-    EXPECT_EQ(p.listing.back(), "  MatrixRow      = PortD, 0;       {use PortD, start with bit0}");
-    EXPECT_EQ(p.listing[p.listing.size() - 2], "  StepType       = StepF2;");
-    EXPECT_EQ(p.listing.front(), "program Demo;");
-    EXPECT_EQ(find(p.listing, "  FlashChksum"), -1);
-    EXPECT_EQ(find(p.listing, "Implementation"), -1);
+    ASSERT_GE(p.listing().size(), 2u);
+    EXPECT_EQ(p.listing().back(), "  MatrixRow      = PortD, 0;       {use PortD, start with bit0}");
+    EXPECT_EQ(p.listing()[p.listing().size() - 2], "  StepType       = StepF2;");
+    EXPECT_EQ(p.listing().front(), "program Demo;");
+    EXPECT_EQ(find(p.listing(), "  FlashChksum"), -1);
+    EXPECT_EQ(find(p.listing(), "Implementation"), -1);
 
     // Corrected, the next build completes.
     d().KeyBCport = PinE;
@@ -168,7 +168,7 @@ TEST_F(DeviceEntriesTest, KeyboardErrorEndsTheBuildAtOnce) {
     EXPECT_TRUE(BuildApp(p));
     EXPECT_TRUE(dialogs.entries.empty());
     EXPECT_TRUE(p.built());
-    EXPECT_TRUE(contains(p.listing, "  FlashChksum    = ProgEnd;        {or absolute address}"));
+    EXPECT_TRUE(contains(p.listing(), "  FlashChksum    = ProgEnd;        {or absolute address}"));
 }
 
 TEST_F(DeviceEntriesTest, BothKeyboardsEachOnItsOwnMatrixFirst) {
@@ -179,7 +179,7 @@ TEST_F(DeviceEntriesTest, BothKeyboardsEachOnItsOwnMatrixFirst) {
     d().KeyBCport = PinB;
     // The matrix keyboard is written, then the 8-column keyboard finds the clash.
     Listing out;
-    const BuildValues values = PrepareBuild(p, p.AppName);
+    const BuildValues values = PrepareBuild(p, p.AppName());
     EXPECT_EQ(endedWith([&] { WriteDeviceEntries(BuildInput(p, values), out); }), kSameError);
     EXPECT_EQ(out.size(), 3u);
     EXPECT_EQ(find(out, "  MatrixType"), 2);
@@ -215,10 +215,10 @@ TEST_F(DeviceEntriesTest, SpiPortBesideTheHardwareDriver) {
     o().setChecked("SPIDrvChk", true);
     ASSERT_TRUE(BuildApp(p));
     int count = 0;
-    for (const std::string& line : p.listing)
+    for (const std::string& line : p.listing())
         if (line.rfind("  SPIpresc       = ", 0) == 0) ++count;
     EXPECT_EQ(count, 2);
-    EXPECT_LT(find(p.listing, "  SPI_SS"), find(p.listing, "  SPIbuffer"));
+    EXPECT_LT(find(p.listing(), "  SPI_SS"), find(p.listing(), "  SPIbuffer"));
 }
 
 TEST_F(DeviceEntriesTest, Beeper) {

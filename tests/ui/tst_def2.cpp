@@ -61,8 +61,8 @@ class TestBuildEnded : public QObject {
         QVERIFY(!qobject_cast<QCheckBox*>(w.optionWidget("LedCheck"))->isChecked());
         for (const char* name : {"ShowBtn", "StoreBtn", "PrintBtn"})
             QVERIFY2(!w.optionWidget(name)->isEnabled(), name);
-        QVERIFY(!q.listing.empty());
-        QCOMPARE(QString::fromStdString(q.listing.front()), QString("program Keys;"));
+        QVERIFY(!q.listing().empty());
+        QCOMPARE(QString::fromStdString(q.listing().front()), QString("program Keys;"));
     }
 };
 
