@@ -39,7 +39,7 @@ Define
   Disk_D         = 8;            {kBytes}
 // SecTrk_D      = ???;                {sectors/track option}
 // TRKOFFS_D     = ???;                {system tracks option}
-  LCDGraphic     = 128, 128, 8;     {x-pix, y-pix, accesswidth}
+  LCDGraphic     = 240, 64, 8;     {x-pix, y-pix, accesswidth}
   GViewports     = 1, iData;        {logical ViewPorts, scalings}
   DefCharSet     = 'Graphchars.pchr';{FileName}
   TGraphStr      = 16;              {Graphic Text String Length}
