@@ -1,10 +1,18 @@
 #pragma once
-// Which change handler each option calls, and on which kind of user action.
+// The change handlers: which one each option calls on which kind of user action, and what
+// each runs. Both are tables in Handlers.cpp, checked while compiling.
 
+#include "config/OptionNames.h"
+
+#include <cstddef>
 #include <string_view>
 
 namespace pramlet {
 
+class Project;
+
+// The handlers by the names of the window's event wiring; each names one row of the
+// handler table.
 enum class Handler {
     None,
     NoInitChkClick,
@@ -46,18 +54,37 @@ enum class Handler {
     AppNameEditChange,
     FNameEditChange,
 };
+inline constexpr std::size_t kHandlerCount = static_cast<std::size_t>(Handler::FNameEditChange) + 1;
+
+// One row of the handler table.
+struct HandlerRow {
+    Handler handler;
+    const char* name; // as the window's event wiring knows it
+    // Whether the handler acts at all on this change (nullptr: always); a handler that does
+    // not act leaves the built flag too.
+    bool (*acts)(Project& p, OptName option);
+    void (*run)(Project& p, OptName option); // nullptr: nothing
+    bool keepsBuiltFlag;
+};
+const HandlerRow& handlerRow(Handler h);
 
 // How the user changed an option: a click or a new selection, an edit of the text (every
 // keystroke), or leaving the field.
 enum class Trigger { Click, Edit, Leave };
 
 // The handler the option calls for that action; Handler::None when it calls none.
+Handler handlerFor(OptName option, Trigger trigger);
+// The same for a name from outside; Handler::None for a name the catalogue lacks.
 Handler handlerFor(std::string_view option, Trigger trigger);
 
 // The handler's name as the window's event wiring knows it.
-const char* handlerName(Handler h);
+inline const char* handlerName(Handler h) {
+    return handlerRow(h).name;
+}
 
 // True for the handlers that leave the built flag as it is.
-bool keepsBuiltFlag(Handler h);
+inline bool keepsBuiltFlag(Handler h) {
+    return handlerRow(h).keepsBuiltFlag;
+}
 
 } // namespace pramlet

@@ -83,6 +83,7 @@ const std::vector<OptName>& Project::controllerLists() {
 void Project::start(const std::string& homePath, const std::vector<std::string>& args) {
     fCatalogue.SetHomePath(homePath);
     TCommandLine cl = ParseCommandLine(args);
+    if (!cl.ReadError.empty()) fDialogs.message(MsgKind::Error, cl.ReadError, MsgButton::Ok);
     if (cl.FileName) {
         FileName = *cl.FileName;
         fOptions.setText("FNameEdit", FileName);
@@ -235,7 +236,7 @@ void Project::prev() {
 }
 
 void Project::userChanged(OptName option, Trigger trigger) {
-    runHandler(handlerFor(option.name(), trigger), option);
+    runHandler(handlerFor(option, trigger), option);
     notify();
 }
 
@@ -269,94 +270,19 @@ void Project::userLeave(OptName option) {
 }
 
 void Project::ruleCheck(OptName option, bool on) {
-    if (fOptions.setChecked(option, on))
-        runHandler(handlerFor(option.name(), Trigger::Click), option);
+    if (fOptions.setChecked(option, on)) runHandler(handlerFor(option, Trigger::Click), option);
 }
 
 void Project::ruleChoose(OptName member) {
-    if (fOptions.choose(member)) runHandler(handlerFor(member.name(), Trigger::Click), member);
+    if (fOptions.choose(member)) runHandler(handlerFor(member, Trigger::Click), member);
 }
 
 void Project::runHandler(Handler h, OptName option) {
     if (h == Handler::None) return;
-    // Baud rates act only on valid text, so that a half-typed value changes nothing.
-    if (h == Handler::Baud1SpinChange && !fOptions.valueValid(option)) return;
-    if (h == Handler::ComboBoxVCCExit && !SupplyVoltageCheck(*this)) return;
-    if (!keepsBuiltFlag(h)) setBuilt(false);
-
-    switch (h) {
-    case Handler::NoInitChkClick:
-    case Handler::RamSpinChanged:
-    case Handler::ComboBoxVCCExit: runPageRules(0); break;
-    case Handler::TypesChkClick:
-    case Handler::BootAreaSpinChanged: runPageRules(1); break;
-    case Handler::Drivers1Click:
-    case Handler::Baud1SpinChange: runPageRules(2); break;
-    case Handler::Drivers1Aclick: runPageRules(3); break;
-    case Handler::CheckListBoxincrEncBitsClickCheck:
-        EncoderPinRule(*this);
-        runPageRules(4);
-        break;
-    case Handler::Drivers2Click: runPageRules(4); break;
-    case Handler::KeyBoard4ChkClick:
-        if (fOptions.checked("KeyBoard4Chk")) ruleCheck("KeyBoard8Chk", false);
-        runPageRules(5);
-        break;
-    case Handler::KeyBoard8ChkClick:
-        if (fOptions.checked("KeyBoard8Chk")) ruleCheck("KeyBoard4Chk", false);
-        runPageRules(5);
-        break;
-    case Handler::Drivers3Click: runPageRules(5); break;
-    case Handler::LANdrvClick: runPageRules(6); break;
-    case Handler::LCDgraphChkClick: LCDgraphChkRule(*this); break;
-    case Handler::PixFontChkClick: PixFontChkRule(*this); break;
-    case Handler::GraphXEditExit: GraphXEditExitRule(*this); break;
-    case Handler::GraphYEditExit: GraphYEditExitRule(*this); break;
-    case Handler::RC5click: runPageRules(7); break;
-    case Handler::TWIchkClick: runPageRules(8); break;
-    case Handler::LCDmultiTWIchkClick:
-        LCDmultiTWIchkRule(*this);
-        runPageRules(9);
-        break;
-    case Handler::LCDmultiSPIchkClick:
-        LCDmultiSPIchkRule(*this);
-        runPageRules(9);
-        break;
-    case Handler::I2C_7segChkClick:
-        I2C_7segChkRule(*this);
-        runPageRules(9);
-        break;
-    case Handler::I2CexpChkClick:
-        I2CexpChkRule(*this);
-        runPageRules(9);
-        break;
-    case Handler::IOexpCheck: runPageRules(9); break;
-    case Handler::SHT11ChkClick: runPageRules(10); break;
-    case Handler::Ports1Click: runPageRules(11); break;
-    case Handler::Ports2Click: runPageRules(12); break;
-    case Handler::Ports3Click: runPageRules(13); break;
-    case Handler::BuildFuse0ChkClick: runPageRules(14); break;
-    case Handler::FuseWrChkClick: FuseWrChkRule(*this); break;
-    case Handler::prgNoneChkClick:
-    case Handler::VoltSpinChanged: break;
-    case Handler::CurrentSpinChanged: SupplyCurrentRule(*this); break;
-    case Handler::progOptsEnaChkClick: WriteOptionsRule(*this); break;
-    case Handler::GlobWarnCheckClick: buttonStates(); break;
-    case Handler::AppNameEditChange:
-        if (RemoveBlankFromAppName(*this)) {
-            requestFocus("AppNameEdit");
-            // Putting the text back is a change of the name again.
-            runHandler(Handler::AppNameEditChange, option);
-        }
-        setBuilt(false);
-        buttonStates();
-        break;
-    case Handler::FNameEditChange:
-        FileName = fOptions.text("FNameEdit");
-        buttonStates();
-        break;
-    case Handler::None: break;
-    }
+    const HandlerRow& row = handlerRow(h);
+    if (row.acts && !row.acts(*this, option)) return;
+    if (!row.keepsBuiltFlag) setBuilt(false);
+    if (row.run) row.run(*this, option);
 }
 
 void Project::setBuilt(bool on) {

@@ -1,8 +1,8 @@
 # Fails when a source file includes a header of a layer that its own layer does not link:
 #   cmake -DROOT=<source tree> -P tools/check_layers.cmake
 # Each folder is one layer; a layer may include its own headers and those of the layers it
-# links (CMakeLists.txt). A test folder may include what its layer may, its own files and
-# tests/support. Includes without a folder ("GeneratorFixture.h", "x.moc") are local.
+# links (CMakeLists.txt). A test folder may include what its layer may, the test helpers
+# of those layers (its own among them) and tests/support. Includes without a folder ("GeneratorFixture.h", "x.moc") are local.
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -27,7 +27,7 @@ set(may_device device)
 set(may_config config device)
 set(may_generator generator config device)
 set(may_output output config device)
-set(may_components components)
+set(may_components components config device)
 set(may_widgets widgets components config device)
 set(may_cli cli generator output config device)
 set(may_ui ui widgets components generator output config device)
@@ -82,7 +82,11 @@ foreach(file ${files})
   set(allowed ${may_${own}})
   if(file MATCHES "^tests/([^/]+)/" AND NOT CMAKE_MATCH_1 STREQUAL "support")
     set(tested ${tested_${CMAKE_MATCH_1}})
-    set(allowed ${may_${tested}} "tests/${CMAKE_MATCH_1}" support)
+    # and the test helpers of the layers below
+    set(allowed ${may_${tested}} support)
+    foreach(layer ${may_${tested}})
+      list(APPEND allowed "tests/${layer}")
+    endforeach()
   endif()
   file(STRINGS ${ROOT}/${file} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
   foreach(line ${lines})

@@ -49,6 +49,11 @@ void enterAppName(Project& p, const std::string& name) {
     p.userLeave("AppNameEdit");
 }
 
+void printLines(const std::vector<std::string>& lines, std::ostream& out) {
+    for (const std::string& line : lines)
+        out << line << '\n';
+}
+
 } // namespace
 
 int runBatchBuild(const CliArgs& args, const std::string& dir, std::ostream& out, std::ostream& err,
@@ -67,6 +72,7 @@ int runBatchBuild(const CliArgs& args, const std::string& dir, std::ostream& out
     StderrDialogs dialogs(err);
     Project p(dialogs);
     try {
+        p.setDataDirectories(args.dataDirs);
         p.start(dir, {});
         // The reasons are already on err; a build over an incomplete catalogue could pick
         // another file of the same controller.
@@ -89,7 +95,15 @@ int runBatchBuild(const CliArgs& args, const std::string& dir, std::ostream& out
                                                                                  : kBadInput;
         }
         enterAppName(p, appName);
-        if (!Build(p)) return kEndedEarly;
+        if (!Build(p)) {
+            // The lines written before a build ended show where it stopped; no file is
+            // written from them, as the window stores no unfinished listing.
+            if (args.outFile.empty()) {
+                printLines(p.listing, out);
+                OutputWritten(out, err, "the listing to the standard output");
+            }
+            return kEndedEarly;
+        }
     } catch (const ApplicationAbort&) {
         return kBadInput; // the message is already on err
     }
@@ -100,8 +114,7 @@ int runBatchBuild(const CliArgs& args, const std::string& dir, std::ostream& out
             return refuse(err, "cannot write " + args.outFile + ": " + failure.reason);
         return kBuilt;
     }
-    for (const std::string& line : p.listing)
-        out << line << '\n';
+    printLines(p.listing, out);
     return OutputWritten(out, err, "the listing to the standard output") ? kBuilt : kBadInput;
 }
 

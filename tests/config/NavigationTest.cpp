@@ -1,6 +1,8 @@
 #include "ProjectFixture.h"
 #include "tests/support/RecordingDialogs.h"
 
+#include <set>
+
 namespace pramlet::test {
 
 using NavigationTest = ProjectFixture;
@@ -189,7 +191,7 @@ TEST(HandlerTableTest, EachOptionCallsItsRowsHandlerOnItsOwnTrigger) {
     using H = Handler;
     using T = Trigger;
     struct Row {
-        const char* option;
+        OptName option;
         T trigger;
         H handler;
     };
@@ -245,6 +247,41 @@ TEST(HandlerTableTest, EachOptionCallsItsRowsHandlerOnItsOwnTrigger) {
     for (H h : {H::NoInitChkClick, H::ComboBoxVCCExit, H::BootAreaSpinChanged, H::VoltSpinChanged,
                 H::prgNoneChkClick, H::GlobWarnCheckClick, H::AppNameEditChange})
         EXPECT_FALSE(keepsBuiltFlag(h)) << handlerName(h);
+}
+
+// Every handler has a row of its own: a name of its own and what it runs; the two that run
+// nothing beyond clearing the built flag are the programmer and supply voltage clicks.
+TEST(HandlerTableTest, EveryHandlerHasItsOwnNamedRow) {
+    std::set<std::string> names;
+    for (std::size_t i = 1; i < kHandlerCount; ++i) {
+        const auto h = static_cast<Handler>(i);
+        const HandlerRow& row = handlerRow(h);
+        EXPECT_EQ(row.handler, h);
+        EXPECT_TRUE(names.insert(row.name).second) << row.name;
+        if (h != Handler::prgNoneChkClick && h != Handler::VoltSpinChanged) {
+            EXPECT_NE(row.run, nullptr) << row.name;
+        }
+    }
+    EXPECT_STREQ(handlerName(Handler::None), "");
+    EXPECT_EQ(handlerRow(Handler::None).run, nullptr);
+    EXPECT_TRUE(keepsBuiltFlag(Handler::None));
+}
+
+// The supply voltage is checked before its handler clears the built flag: a refused value
+// leaves the build valid.
+using HandlerRunTest = ProjectFixture;
+
+TEST_F(HandlerRunTest, RefusedSupplyVoltageKeepsTheBuild) {
+    select("mega16x");
+    p.setBuilt(true);
+    p.userType("ComboBoxVCC", "7.5");
+    p.userLeave("ComboBoxVCC");
+    EXPECT_TRUE(p.built());
+    ASSERT_FALSE(dialogs.entries.empty());
+    EXPECT_EQ(dialogs.entries.back().text, "VCC not in range 1.8-5.0V");
+    p.userType("ComboBoxVCC", "3.3");
+    p.userLeave("ComboBoxVCC");
+    EXPECT_FALSE(p.built());
 }
 
 } // namespace pramlet::test

@@ -42,8 +42,8 @@ Define
   ROVAtimer      = Timer2;
   ROVAsockets    = 3;
   SHT11drvr      = SysTickChecked;
-  SHT11clk       = PinA, 3;       {Port, Pin#}
-  SHT11Dat       = PinA, 4;       {Port, Pin#}
+  SHT11clk       = PortA, 3;       {Port, Pin#}
+  SHT11Dat       = PortA, 4;       {Port, Pin#}
   RC5Rxport      = PinD, 2, positive; {Port, Pin#, polarity}
   RC5Txport      = negative;       {pulse polarity}
   RC5mode        = rc_7bit;        {command bit count}

@@ -28,6 +28,13 @@ Define
   PWMres1        = 8;              {bits}
   PWMpresc1      = 2;
   PWMmode1       = negative;
+  SPIbuffer      = 32, iData;
+  SPIport        = Master;
+  SPIretry       = 5;
+  SPIpresc       = 2;
+  SPIOrder       = LSB;
+  SPICPOL        = 0;
+  SPICPHA        = 1;
 
 Implementation
 

@@ -30,6 +30,13 @@ Define
   Disp14sPort    = PortB, 2; {Port, Portbit}
   Disp14Mode     = Wrap;
   Disp14Digits   = 4, iData;
+  StepPort    = PortD;
+  StepMinFreq    = 100;
+  StepMaxFreq    = 8000;
+  StepType       = StepH4;
+  KeyB8Row       = PortC, 2;       {use PortC, start with bit2}
+  KeyB8Col       = PinA;           {use PinA}
+  KeyB8Type      = 4;              {4 Rows at PortC,  8 Columns at PinA}
 
 Implementation
 
@@ -53,6 +60,44 @@ type
 
 {--------------------------------------------------------------}
 { functions }
+
+(* for a UserDevice import the following 3 function must be implemented *)
+UserDevice UsrDevIni;          // User Device init
+begin
+  (* is called at System Init Time *)
+  (* initialize Device Hardware *)
+
+end;
+
+UserDevice UsrDevInp(adr : word) : byte;
+begin
+  ...
+  return(xxx);
+end;
+
+UserDevice UsrDevOut(adr : word; outp : byte);
+begin
+  ...
+end;
+
+(* for a BankDevice import the following 3 function must be implemented *)
+UserDevice BankDevIni;          // Bank Device init
+begin
+  (* is called at System Init Time *)
+  (* initialize Device Hardware *)
+
+end;
+
+UserDevice BankDevInp(bank : byte; adr : word) : byte;
+begin
+  ...
+  return(xxx);
+end;
+
+UserDevice BankDevOut(bank : byte; adr : word; arg : byte);
+begin
+  ...
+end;
 
 
 

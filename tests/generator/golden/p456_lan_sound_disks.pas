@@ -43,6 +43,14 @@ Define
   GViewports     = 1, iData;        {logical ViewPorts, scalings}
   DefCharSet     = 'Graphchars.pchr';{FileName}
   TGraphStr      = 16;              {Graphic Text String Length}
+  BeepPort       = PortE, 4;
+  LANport        = SerPort2;
+  LANctrl        = PortC, 5;
+  LANbaud        = 9600;
+  LANmode        = Slave;
+  LANadr         = 1 byte adr, Mask;        {8/16 BIT}
+  LANframe       = 0, iData;       {Frame size in bytes}
+  LANcheck       = ChkSum8;       {ChkSum8, ChkSum16, CRC16}
 
 Implementation
 
@@ -64,6 +72,54 @@ type
 
 {--------------------------------------------------------------}
 { functions }
+
+{$D- debugging off}
+  (* commands passed to user defined function "FileIOS" *)
+  (*  0  driver init    drive = none      arg1 = none   arg2 = none   result = none   *)
+  (*  1  set drive#     drive = drive#    arg1 = none   arg2 = none   result = bool   *)
+  (*  2  set track#     drive = drive#    arg1 = track  arg2 = none   result = bool   *)
+  (*  3  set sector#    drive = drive#    arg1 = sector arg2 = none   result = bool   *)
+  (*  4  read sector    drive = drive#    arg1 = dest   arg2 = source result = bool   *)
+  (*  5  write sector   drive = drive#    arg1 = source arg2 = dest   result = bool   *)
+  (*  6  flush buffer   drive = drive#    arg1 = none   arg2 = none   result = none   *)
+  (*  please note: both read and write operations transfer always an 128 byte block   *)
+
+UserDevice FileIOS(cmd, drive : byte; arg1 : word; arg2 : longword) : boolean; // File System BIOS
+var result : boolean;
+begin
+  case cmd of
+    0 : result:= true; |              // Init Disk Subsystem
+    1..3 : |                          // normally not used, return a true
+    4    : |
+    5    : |
+    6    : |
+  endcase;
+  return(result);
+end;
+{$D+ debugging on}
+
+UserDevice GraphIOS(cmd : byte; adr : word; mask, pixel : byte) : byte;
+begin
+  (* commands passed to user defined function "GraphIOS" *)
+  (*  0  display init   adr = none      mask = none   pixel = none   result = none   *)
+  (*  1  display clear  adr = fillpatt  mask = none   pixel = none   result = bool   *)
+  (*  2  write byte     adr = byte adr  mask = byte   pixel = mode   result = none   *)
+  (*  3  read byte      adr = byte adr  mask = none   pixel = none   result = byte   *)
+  (*  4  set pixel      adr = byte adr  mask = mask   pixel = pixel  result = none   *)
+  (*  5  clear pixel    adr = byte adr  mask = mask   pixel = pixel  result = none   *)
+  (*  6  xor pixel      adr = byte adr  mask = mask   pixel = pixel  result = none   *)
+
+  case cmd of
+    0  : cmd:= 0; |                    // display init
+    1  : cmd:= 0; |                    // display clear
+    2  : cmd:= 0; |                    // write byte
+    3  : cmd:= 0; |                    // read byte
+    4  : cmd:= 0; |                    // set pixel
+    5  : cmd:= 0; |                    // clear pixel
+    6  : cmd:= 0; |                    // xor pixel
+  endcase;
+  return(cmd);
+end;
 
 
 

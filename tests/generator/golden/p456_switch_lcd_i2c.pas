@@ -38,6 +38,8 @@ Define
   LCDtype        = 0073;
   LCDrows        = 4, 2;           {rows, enables}
   LCDcolumns     = 16;             {columns per line}
+  IncrCounter    = 16, 2;          {16 or 32 bit integer, 2phase}
+  IncrPort       = PinG, $03;      {Port and BitMask}
 
 Implementation
 
