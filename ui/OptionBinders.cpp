@@ -221,6 +221,14 @@ class SummaryBinder : public TextBinder {
         return edit;
     }
     void wire(const OptionDef&, QWidget*, const BindContext&) const override {}
+    void repaint(const OptionState& s, QWidget* w) const override {
+        auto* edit = static_cast<QLineEdit*>(w);
+        if (edit->text() != qs(s.text)) edit->setText(qs(s.text));
+        // Used fields are white, unused ones silver.
+        QPalette pal = edit->palette();
+        pal.setColor(QPalette::Base, s.used ? QColor(0xFF, 0xFF, 0xFF) : QColor(0xC0, 0xC0, 0xC0));
+        edit->setPalette(pal);
+    }
 };
 
 class LabelBinder : public OptionBinder {

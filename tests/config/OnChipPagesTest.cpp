@@ -483,7 +483,7 @@ TEST_F(SlipPageTest, SlipPortNeedsItsSerialPort) {
     }
     p.userCheck("SlipChk2", false);
     EXPECT_FALSE(o().enabled("SlipBaud2"));
-    EXPECT_EQ(handlerFor("SlipChk2", Trigger::Click), Handler::Drivers1Aclick);
+    EXPECT_EQ(handlerFor(OptName("SlipChk2"), Trigger::Click), Handler::Drivers1Aclick);
 }
 
 // ---- Handlers of page 3 and idempotence ------------------------------------------------------
@@ -491,15 +491,15 @@ TEST_F(SlipPageTest, SlipPortNeedsItsSerialPort) {
 TEST_F(OnChipIdempotenceTest, Page3HandlerRows) {
     for (int n = 0; n < 8; ++n)
         EXPECT_EQ(handlerFor("LedLowChk" + std::to_string(n), Trigger::Click), Handler::None);
-    EXPECT_EQ(handlerFor("PCINTtemplChk", Trigger::Click), Handler::None);
-    EXPECT_EQ(handlerFor("IncrP4ScanSpin", Trigger::Leave), Handler::None);
+    EXPECT_EQ(handlerFor(OptName("PCINTtemplChk"), Trigger::Click), Handler::None);
+    EXPECT_EQ(handlerFor(OptName("IncrP4ScanSpin"), Trigger::Leave), Handler::None);
     for (const char* n :
          {"ADCintChk", "ADCxDatChk", "LEDportSpin5", "BlinkMsgChk", "DSS10chk", "DDS10Tmr3Chk",
           "IncrP4Chk", "IncrP4LongChk", "PCINTchk3", "WiegandChk", "WiegandIntSpin", "SlipChk4"})
-        EXPECT_EQ(handlerFor(n, Trigger::Click), Handler::Drivers1Aclick) << n;
+        EXPECT_EQ(handlerFor(std::string_view(n), Trigger::Click), Handler::Drivers1Aclick) << n;
     for (const char* n : {"ADCspin", "ADCprescSpin", "LEDbitSpin2", "LedTimeSpin", "IncrP4ChanSpin",
                           "WiegandBitSpin0", "SlipBaud3"})
-        EXPECT_EQ(handlerFor(n, Trigger::Leave), Handler::Drivers1Aclick) << n;
+        EXPECT_EQ(handlerFor(std::string_view(n), Trigger::Leave), Handler::Drivers1Aclick) << n;
 }
 
 TEST_F(OnChipIdempotenceTest, RunningTheRulesAgainChangesNothing) {
