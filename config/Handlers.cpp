@@ -286,4 +286,9 @@ Handler handlerFor(OptName option, Trigger trigger) {
     return bindings()[option.index()][static_cast<std::size_t>(trigger)];
 }
 
+Handler handlerFor(std::string_view option, Trigger trigger) {
+    if (!findOption(option)) return H::None;
+    return handlerFor(OptName::lookup(option), trigger);
+}
+
 } // namespace pramlet

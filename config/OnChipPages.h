@@ -1,7 +1,7 @@
 #pragma once
-// Rules of the two on-chip driver pages: serial ports, SPI, PWM, ADC, CAN and the other
-// peripherals of the controller (page 2), LEDs, encoder, timers and port change
-// interrupts (page 3).
+// Rules of the two on-chip driver pages: the four serial ports, the hardware SPI port and the
+// PWM outputs of timers 1 and 3 (page 2); ADC, system LEDs, DDS10, the four-channel encoder,
+// pin change interrupts, the Wiegand reader and the SLIP ports (page 3).
 
 namespace pramlet {
 

@@ -197,6 +197,14 @@ bool Options::setHint(OptName name, const std::string& hint) {
     return true;
 }
 
+bool Options::setUsed(OptName name, bool used) {
+    OptionState& s = state(name);
+    if (s.used == used) return false;
+    s.used = used;
+    touch(s);
+    return true;
+}
+
 bool Options::refill(OptName name, const std::vector<std::string>& items) {
     OptionState& s = state(name);
     int keep = s.itemIndex;

@@ -29,6 +29,7 @@ struct OptionState {
     int minValue = 0;               // numbers; 0..0 is no bound
     int maxValue = 0;
     tSpecialValuesList special; // numbers with special values
+    bool used = true;           // summary fields: white when used, silver when not
     std::string caption;
     std::string hint;
 
@@ -68,6 +69,7 @@ class Options {
     bool setMax(OptName name, int maxValue);
     bool setCaption(OptName name, const std::string& caption);
     bool setHint(OptName name, const std::string& hint);
+    bool setUsed(OptName name, bool used);
     // Refills a list and chooses again the position chosen before; a position the shorter
     // list no longer has leaves nothing chosen.
     bool refill(OptName name, const std::vector<std::string>& items);

@@ -1,12 +1,11 @@
 #pragma once
-// Rules of the output page (page 15).
+// Rules of the output page (page 15): the button states, the title and the summary fields
+// of the earlier choices, with the graphics size the generator takes and the I2C pin check.
 
 namespace pramlet {
 
 class Project;
 
-// The button states and the title. The summary fields of earlier choices come with the
-// rules of the driver pages that feed them.
 void Page15Rules(Project& p);
 
 } // namespace pramlet

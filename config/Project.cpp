@@ -83,6 +83,7 @@ const std::vector<OptName>& Project::controllerLists() {
 void Project::start(const std::string& homePath, const std::vector<std::string>& args) {
     fCatalogue.SetHomePath(homePath);
     TCommandLine cl = ParseCommandLine(args);
+    if (!cl.ReadError.empty()) fDialogs.message(MsgKind::Error, cl.ReadError, MsgButton::Ok);
     if (cl.FileName) {
         fFileName = *cl.FileName;
         fOptions.setText("FNameEdit", fFileName);

@@ -9,6 +9,7 @@
 #include "config/Options.h"
 #include "config/PortFrame.h"
 #include "device/CpuDesc.h"
+#include "device/DataDirs.h"
 #include "device/DeviceCatalogue.h"
 #include "device/DeviceLoader.h"
 #include "device/Dialogs.h"
@@ -50,8 +51,18 @@ class Project {
     // Start-up: the program's directory, the command line, the catalogue scan, page 0.
     void start(const std::string& homePath, const std::vector<std::string>& args);
     const std::string& HomePath() const { return fCatalogue.HomePath(); }
+    // The installed and the user's description directories, scanned by start() after the
+    // program's own one.
+    void setDataDirectories(const TDataDirs& dirs) {
+        fDataDirs = dirs;
+        fCatalogue.SetDataDirectories(dirs.installedDevices(), dirs.user);
+    }
     // The help document; HTML, since the desktop has a viewer for that.
-    std::string helpFile() const { return HomePath() + "Pramlet.html"; }
+    std::string helpFile() const {
+        TDataDirs dirs = fDataDirs;
+        dirs.program = HomePath();
+        return FindHelpFile(dirs, "Pramlet.html");
+    }
 
     // The first page: five controller lists on family tabs.
     static const std::vector<OptName>& controllerLists(); // RadioGroupTiny ..
@@ -148,6 +159,7 @@ class Project {
     tCpuDesc CurCPUData;
     TDeviceLoader fLoader;
     TDeviceCatalogue fCatalogue;
+    TDataDirs fDataDirs;
     TPortFrames fFrames = makePortFrames();
     int fFamilyTab = 0;
     int fPage = 0;

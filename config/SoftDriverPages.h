@@ -11,7 +11,7 @@ void Page4Rules(Project& p);
 void Page5Rules(Project& p);
 void Page6Rules(Project& p);
 
-// The encoder pins: which bits of the encoder port the check list offers and holds.
+// The encoder pins: the checked pins of the encoder port give its phase count.
 void EncoderPinRule(Project& p);
 
 // The graphic LCD options; these leave the built flag as it is.

@@ -26,7 +26,9 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& args) {
     std::replace(appName.begin(), appName.end(), ' ', '_');
     result.AppName = appName;
 
-    const TIniDocument project = TIniDocument::FromFile(first);
+    std::string error;
+    const TIniDocument project = TIniDocument::FromFile(first, error);
+    if (!error.empty()) result.ReadError = "Cannot read \"" + first + "\": " + error;
     result.FileName = directory + project.ReadString("MainParams", "MainFile");
     return result;
 }

@@ -36,38 +36,79 @@ void TDeviceCatalogue::SetHomePath(const std::string& directory) {
     if (!fHomePath.empty() && fHomePath.back() != '/') fHomePath += '/';
 }
 
+void TDeviceCatalogue::SetDataDirectories(const std::string& installed, const std::string& user) {
+    fInstalledPath = installed;
+    fUserPath = user;
+    for (std::string* dir : {&fInstalledPath, &fUserPath})
+        if (!dir->empty() && dir->back() != '/') *dir += '/';
+}
+
 void TDeviceCatalogue::Scan() {
     fCPUList.clear();
     fReadErrors.clear();
     for (auto& names : fNames)
         names.clear();
 
-    std::vector<std::string> files;
-    const std::string directory = fHomePath.empty() ? "." : fHomePath;
+    // Which directory's file a controller name comes from: the user's wins over the
+    // program's, the program's over the installed one.
+    struct Directory {
+        std::string path;
+        int precedence;
+    };
+    std::vector<Directory> directories{{fHomePath, 1}};
     std::error_code ec;
-    for (fs::directory_iterator it(directory, ec), end; !ec && it != end; it.increment(ec)) {
-        std::error_code typeError; // a dangling link or a vanished file is no ordinary file
-        if (!it->is_regular_file(typeError)) continue;
-        const std::string name = it->path().filename().string();
-        if (AsciiLower(it->path().extension().string()) == ".dsc") files.push_back(name);
+    for (const Directory& d : {Directory{fInstalledPath, 0}, Directory{fUserPath, 2}}) {
+        if (d.path.empty()) continue;
+        bool seen = false;
+        for (const Directory& earlier : directories)
+            seen = seen || fs::equivalent(earlier.path.empty() ? "." : earlier.path, d.path, ec);
+        if (!seen) directories.push_back(d);
     }
-    if (ec && ec != std::errc::no_such_file_or_directory) {
-        fReadErrors.push_back("Cannot read \"" + directory + "\": " + ec.message());
-        fLoader.dialogs().message(MsgKind::Error, fReadErrors.back(), MsgButton::Ok);
-    }
-    std::sort(files.begin(), files.end());
 
-    for (const std::string& file : files) {
-        const std::optional<tCpuFamily> family = FamilyOfFileName(file);
-        if (!family) continue;
-        const std::string path = fHomePath + file;
-        fLoader.SetIniEditorFileName(path);
-        if (!fLoader.ReadError().empty())
-            fReadErrors.push_back("Cannot read \"" + path + "\": " + fLoader.ReadError());
-        if (!fLoader.IniEditor().ReadBool("device", "HLL")) continue;
-        std::string cpuName = fLoader.IniEditor().ReadString("device", "device");
-        fNames[*family].push_back(cpuName);
-        fCPUList.push_back({std::move(cpuName), path});
+    struct Found {
+        TCpuEntry entry;
+        tCpuFamily family;
+        int precedence;
+    };
+    std::vector<Found> found;
+    for (const Directory& d : directories) {
+        std::vector<std::string> files;
+        const std::string directory = d.path.empty() ? "." : d.path;
+        ec.clear();
+        for (fs::directory_iterator it(directory, ec), end; !ec && it != end; it.increment(ec)) {
+            std::error_code typeError; // a dangling link or a vanished file is no ordinary file
+            if (!it->is_regular_file(typeError)) continue;
+            const std::string name = it->path().filename().string();
+            if (AsciiLower(it->path().extension().string()) == ".dsc") files.push_back(name);
+        }
+        if (ec && ec != std::errc::no_such_file_or_directory) {
+            fReadErrors.push_back("Cannot read \"" + directory + "\": " + ec.message());
+            fLoader.dialogs().message(MsgKind::Error, fReadErrors.back(), MsgButton::Ok);
+        }
+        std::sort(files.begin(), files.end());
+
+        for (const std::string& file : files) {
+            const std::optional<tCpuFamily> family = FamilyOfFileName(file);
+            if (!family) continue;
+            const std::string path = d.path + file;
+            fLoader.SetIniEditorFileName(path);
+            if (!fLoader.ReadError().empty())
+                fReadErrors.push_back("Cannot read \"" + path + "\": " + fLoader.ReadError());
+            if (!fLoader.IniEditor().ReadBool("device", "HLL")) continue;
+            found.push_back({{fLoader.IniEditor().ReadString("device", "device"), path},
+                             *family,
+                             d.precedence});
+        }
+    }
+
+    for (const Found& f : found) {
+        const std::string upper = AsciiUpper(f.entry.name);
+        const bool overridden = std::any_of(found.begin(), found.end(), [&](const Found& o) {
+            return o.precedence > f.precedence && AsciiUpper(o.entry.name) == upper;
+        });
+        if (overridden) continue;
+        fNames[f.family].push_back(f.entry.name);
+        fCPUList.push_back(f.entry);
     }
     for (auto& names : fNames)
         std::sort(names.begin(), names.end());

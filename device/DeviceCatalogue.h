@@ -49,10 +49,18 @@ class TDeviceCatalogue {
     void SetHomePath(const std::string& directory);
     const std::string& HomePath() const { return fHomePath; }
 
+    // Further directories scanned after HomePath: the installed data directory and the
+    // user's own one (either may be empty or missing). A controller that the user's directory
+    // describes is listed from there only; one that HomePath describes is not taken again
+    // from the installed directory.
+    void SetDataDirectories(const std::string& installed, const std::string& user);
+
     // Empties the catalogue and visits every ordinary file "*.dsc" (extension in any case) of
-    // HomePath in the order of their names (byte order), so that the list, and with it the
-    // file a duplicate name selects, is the same on every machine. Each file is opened through
-    // the loader, which keeps the last one open. A missing directory gives an empty catalogue.
+    // HomePath, then of the data directories, each in the order of their names (byte order),
+    // so that the list, and with it the file a duplicate name selects, is the same on every
+    // machine. Two files of one directory with the same controller name are both listed. Each
+    // file is opened through the loader, which keeps the last one open. Missing directories
+    // give an empty catalogue.
     // A directory or a file that exists but cannot be read is reported to the user and kept
     // in ReadErrors(); the scan goes on with the rest.
     void Scan();
@@ -73,6 +81,8 @@ class TDeviceCatalogue {
   private:
     TDeviceLoader& fLoader;
     std::string fHomePath;
+    std::string fInstalledPath;
+    std::string fUserPath;
     std::vector<TCpuEntry> fCPUList;
     std::vector<std::string> fReadErrors;
     std::array<std::vector<std::string>, kFamilyCount> fNames;

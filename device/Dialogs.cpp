@@ -17,6 +17,7 @@ const char* buttonName(MsgButton button) {
     case MsgButton::Retry: return "Retry";
     case MsgButton::Ignore: return "Ignore";
     case MsgButton::Abort: return "Abort";
+    case MsgButton::Cancel: return "Cancel";
     }
     return "OK";
 }

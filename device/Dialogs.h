@@ -10,7 +10,7 @@
 namespace pramlet {
 
 enum class MsgKind { Error, Warning, Information };
-enum class MsgButton { Ok, Retry, Ignore, Abort };
+enum class MsgButton { Ok, Retry, Ignore, Abort, Cancel };
 
 class Dialogs {
   public:

@@ -15,13 +15,12 @@ namespace {
 using SectionWriter = void (*)(const BuildInput&, Listing&);
 
 // The sections in the order of the generated program.
+// clang-format off
 const SectionWriter kSections[] = {
     WriteHeader,
     WriteFuseBlock,
     WriteImports,
     WriteSystemEntries,
-    // The Define entries of the drivers write their lines once their driver pages have
-    // rules; until then they write nothing.
     WriteSerialEntries,
     WriteCardNetEntries,
     WriteBlinkPortEntries,
@@ -31,10 +30,10 @@ const SectionWriter kSections[] = {
     WriteDeviceEntries,
     WriteUsesAndDeclarations,
     WriteBootBlock,
-    // The skeletons come with the drivers that call them; until then nothing is written.
     WriteSkeletons,
     WriteInitPortsAndMain,
 };
+// clang-format on
 
 } // namespace
 
@@ -78,7 +77,8 @@ bool BuildApp(Project& p) {
                 p.dialogs().message(MsgKind::Error, values.baudWarning, MsgButton::Ignore);
             write(in, lines);
         }
-    } catch (const BuildEnded&) {
+    } catch (const BuildEnded& ended) {
+        p.dialogs().message(MsgKind::Error, ended.what(), MsgButton::Retry);
         // A partial listing must never be shown or stored.
         p.setListing(std::move(lines));
         p.setBuilt(false);

@@ -13,8 +13,9 @@ class BuildInput;
 
 using Listing = std::vector<std::string>;
 
-// Thrown by a section that found the configuration inconsistent, after showing its message:
-// the build ends at once, the lines written so far stay and the built flag stays cleared.
+// Thrown by a section that found the configuration inconsistent, with the text of its
+// message: the build shows it and ends at once, the lines written so far stay and the built
+// flag stays cleared.
 class BuildEnded : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;

@@ -121,7 +121,10 @@ bool writeListingFile(const std::vector<std::string>& lines, const std::string& 
     std::string temp;
     const int fd = openTemporary(target, temp);
     if (fd < 0) return fail(failure, "create file", path, std::strerror(errno));
-    if (exists) ::fchmod(fd, st.st_mode & 07777); // best effort: the text matters more
+    if (exists) { // the replaced file's owner and permissions, as far as we may set them
+        [[maybe_unused]] const int owned = ::fchown(fd, st.st_uid, st.st_gid);
+        ::fchmod(fd, st.st_mode & 07777);
+    }
     bool ok = writeAll(fd, text, put) && ::fsync(fd) == 0;
     int why = errno;
     if (::close(fd) != 0 && ok) {

@@ -44,7 +44,7 @@ using ByteWriter = std::function<long(int fd, const char* data, std::size_t size
 // is replaced and the link kept. An existing file that is not an ordinary file (a terminal,
 // /dev/null, a FIFO) is written into directly, since it cannot be replaced. An existing file
 // that the user may not write is refused, as writing into it would be; a replaced file keeps
-// its permissions.
+// its owner (where allowed) and permissions.
 bool writeListingFile(const std::vector<std::string>& lines, const std::string& path,
                       const std::string& backupPath, StoreFailure& failure,
                       const ByteWriter& writer = {});

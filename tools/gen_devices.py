@@ -10,9 +10,11 @@ header order.  A few facts the headers do not carry (boot area sizes, ADC
 channel counts of old parts, the UPDI controllers) are tables below, taken from
 the data sheets.  devices/README.md describes the mapping.
 
-Usage: python3 tools/gen_devices.py [--out DIR] [--keep]
-  --out DIR  write the files to DIR (default: devices/ beside this script's folder)
-  --keep     keep .dsc files in DIR that this run did not write
+Usage: python3 tools/gen_devices.py [--out DIR] [--keep] [--updi-only] [--check]
+  --out DIR    write the files to DIR (default: devices/ beside this script's folder)
+  --keep       keep .dsc files in DIR that this run did not write
+  --updi-only  write only the UPDI files (needs no compiler), keep all others
+  --check      write nothing; fail unless the UPDI files in DIR are what the tables write
 
 Only the Python standard library and avr-gcc (Debian packages gcc-avr and
 avr-libc) are needed; the programs themselves never run this.
@@ -23,6 +25,7 @@ import os
 import re
 import subprocess
 import sys
+import tempfile
 
 PORT_LETTERS = "ABCDEFGHJKL"  # the wizard's port letters: no I
 
@@ -74,21 +77,101 @@ FUSE_DEFAULTS = {("mega165A", 0): 0x62, ("mega165A", 1): 0x99, ("mega165A", 2): 
 # The boot-section write lock is looked up under this name by the fuse page.
 BOOT_LOCK_NAME = "BOOTLOCK11"
 
-# Hand-written UPDI controllers (the installed library has no headers for them).
-# Register addresses: PORTx at 0x0400 + 0x20 * n with DIR +0, OUT +4, IN +8.
-UPDI_DEVICES = [
-    dict(file="UTINY1614", device="tiny1614", part="ATtiny1614", flash=16384, eeprom=256,
-         ram=(0x3800, 0x3FFF), ports={"A": 0xFF, "B": 0x0F}, usarts=1, adc=10),
-    dict(file="UTINY3217", device="tiny3217", part="ATtiny3217", flash=32768, eeprom=256,
-         ram=(0x3800, 0x3FFF), ports={"A": 0xFF, "B": 0xFF, "C": 0x3F}, usarts=1, adc=12),
-    dict(file="UMEGA3208", device="mega3208", part="ATmega3208", flash=32768, eeprom=256,
-         ram=(0x3000, 0x3FFF), ports={"A": 0xFF, "C": 0x0F, "D": 0xFF, "F": 0x7F},
-         usarts=3, adc=12),
-    dict(file="UMEGA4809", device="mega4809", part="ATmega4809", flash=49152, eeprom=256,
-         ram=(0x2800, 0x3FFF),
-         ports={"A": 0xFF, "B": 0x3F, "C": 0xFF, "D": 0xFF, "E": 0x0F, "F": 0x7F},
-         usarts=4, adc=16),
-]
+# UPDI controllers: the installed library has no headers for them, so they are tables
+# written from the data sheets' memory, pin-out and peripheral tables.  A part's number is
+# its flash size in KiB, the series digit and the package digit (tiny1614: 16 KiB, series 1,
+# 14 pins; mega4809: 48 KiB, series 0, 48 pins).  The
+# series gives SRAM and EEPROM by flash size, the USART count and the ADC inputs by package.
+# SRAM always ends at $3FFF.  Register addresses: PORTx at $0400 + $20 * n with DIR +0,
+# OUT +4, IN +8.
+UPDI_SERIES = {
+    # tiny 0-series: 8-, 14-, 20- and 24-pin parts with one USART.
+    "tiny0": dict(family="tiny", parts="202 204 402 404 406 804 806 807 1604 1606 1607",
+                  sram={2: 128, 4: 256, 8: 512, 16: 1024},
+                  eeprom={2: 64, 4: 128, 8: 128, 16: 256},
+                  usarts={2: 1, 4: 1, 6: 1, 7: 1}, adc={2: 6, 4: 10, 6: 12, 7: 12}),
+    # tiny 1-series: as the 0-series; the 16 and 32 KiB parts have 2 KiB SRAM.
+    "tiny1": dict(family="tiny",
+                  parts="212 214 412 414 416 417 814 816 817 1614 1616 1617 3216 3217",
+                  sram={2: 128, 4: 256, 8: 512, 16: 2048, 32: 2048},
+                  eeprom={2: 64, 4: 128, 8: 128, 16: 256, 32: 256},
+                  usarts={2: 1, 4: 1, 6: 1, 7: 1}, adc={2: 6, 4: 10, 6: 12, 7: 12}),
+    # tiny 2-series: 14-, 20- and 24-pin parts with two USARTs; the 12-bit ADC has no
+    # input on PA0, so 9 inputs on 14 pins and 15 on 20 and 24 pins.
+    "tiny2": dict(family="tiny",
+                  parts="424 426 427 824 826 827 1624 1626 1627 3224 3226 3227",
+                  sram={4: 512, 8: 1024, 16: 2048, 32: 3072},
+                  eeprom={4: 128, 8: 128, 16: 256, 32: 256},
+                  usarts={4: 2, 6: 2, 7: 2}, adc={4: 9, 6: 15, 7: 15}),
+    # mega 0-series: 28/32-pin parts (last digit 8, described by the 32-pin package) with
+    # three USARTs and 40/48-pin parts (last digit 9, the 48-pin package) with four.
+    "mega0": dict(family="mega", parts="808 809 1608 1609 3208 3209 4808 4809",
+                  sram={8: 1024, 16: 2048, 32: 4096, 48: 6144},
+                  eeprom={8: 256, 16: 256, 32: 256, 48: 256},
+                  usarts={8: 3, 9: 4}, adc={8: 12, 9: 16}),
+}
+
+# Pins of each port by family and package digit (largest package of the part).
+UPDI_PORTS = {
+    ("tiny", 2): {"A": 0xCF},  # 8 pins: PA0..PA3, PA6, PA7
+    ("tiny", 4): {"A": 0xFF, "B": 0x0F},
+    ("tiny", 6): {"A": 0xFF, "B": 0x3F, "C": 0x0F},
+    ("tiny", 7): {"A": 0xFF, "B": 0xFF, "C": 0x3F},
+    ("mega", 8): {"A": 0xFF, "C": 0x0F, "D": 0xFF, "F": 0x7F},
+    ("mega", 9): {"A": 0xFF, "B": 0x3F, "C": 0xFF, "D": 0xFF, "E": 0x0F, "F": 0x7F},
+}
+
+# Pins of the packages, for the check that the port masks add up: the I/O pins plus the
+# other pins of the data sheets' pin-outs (supply, ground and, on mega parts, UPDI).
+UPDI_PACKAGE_PINS = {("tiny", 2): (8, 2), ("tiny", 4): (14, 2), ("tiny", 6): (20, 2),
+                     ("tiny", 7): (24, 2), ("mega", 8): (32, 5), ("mega", 9): (48, 7)}
+
+
+def updi_devices():
+    """One entry per UPDI part, in series order."""
+    devices = []
+    for series, s in UPDI_SERIES.items():
+        for number in s["parts"].split():
+            kib, package = int(number[:-2]), int(number[-1])
+            if number[-2] != series[-1]:
+                raise ValueError("%s%s is not of the %s series" % (s["family"], number, series))
+            ram_size = s["sram"][kib]
+            devices.append(dict(
+                file="U" + (s["family"] + number).upper(), device=s["family"] + number,
+                series=series, flash=kib * 1024, eeprom=s["eeprom"][kib],
+                ram=(0x4000 - ram_size, 0x3FFF), ports=UPDI_PORTS[(s["family"], package)],
+                usarts=s["usarts"][package], adc=s["adc"][package],
+                pins=UPDI_PACKAGE_PINS[(s["family"], package)]))
+    return devices
+
+
+def check_updi_tables(devices):
+    """Faults of the UPDI tables themselves, before any file is written."""
+    faults = []
+    names = [d["device"] for d in devices]
+    if len(names) != len(set(names)):
+        faults.append("a UPDI part is listed twice")
+    for d in devices:
+        pins, power = d["pins"]
+        io = sum(bin(mask).count("1") for mask in d["ports"].values())
+        if io + power != pins:
+            faults.append("%s: %d I/O pins and %d other pins in a %d-pin package"
+                          % (d["device"], io, power, pins))
+        ram = d["ram"][1] - d["ram"][0] + 1
+        if ram & (ram - 1) and ram % 1024:
+            faults.append("%s: SRAM of %d bytes" % (d["device"], ram))
+        if not 0 < d["adc"] <= io or not 1 <= d["usarts"] <= 4:
+            faults.append("%s: ADC inputs or USART count out of range" % d["device"])
+    # The four parts the library started with keep their facts.
+    first = {"tiny1614": (16384, 256, 0x3800, 1, 10), "tiny3217": (32768, 256, 0x3800, 1, 12),
+             "mega3208": (32768, 256, 0x3000, 3, 12), "mega4809": (49152, 256, 0x2800, 4, 16)}
+    for d in devices:
+        if d["device"] in first and first[d["device"]] != (
+                d["flash"], d["eeprom"], d["ram"][0], d["usarts"], d["adc"]):
+            faults.append("%s differs from its earlier description" % d["device"])
+    if len(devices) != 45 or not set(first) <= set(names):
+        faults.append("expected the 45 parts of the four series, got %d" % len(devices))
+    return faults
 
 
 # Devices that <avr/io.h> describes but the compiler does not know by name: they
@@ -618,26 +701,74 @@ def check_file(path):
     return faults
 
 
+def write_updi(out, written):
+    for d in updi_devices():
+        comment = ["%s description for the wizard (UPDI, %s series), written by" % (
+                       d["device"], d["series"][:-1] + " " + d["series"][-1]),
+                   "tools/gen_devices.py from the data sheet's facts; regenerate instead of",
+                   "editing."]
+        path = os.path.join(out, d["file"] + ".dsc")
+        with open(path, "w", encoding="ascii", newline="\n") as f:
+            f.write(render(comment, d["device"], updi_sections(d)))
+        written.append(path)
+
+
+def check_bundled_updi(bundled):
+    """Writes the UPDI files to a temporary folder and compares them with the bundled ones."""
+    with tempfile.TemporaryDirectory() as tmp:
+        written = []
+        write_updi(tmp, written)
+        faults = [f for path in written for f in check_file(path)]
+        for path in written:
+            name = os.path.basename(path)
+            try:
+                with open(os.path.join(bundled, name), "rb") as f:
+                    same = f.read() == open(path, "rb").read()
+            except OSError:
+                same = False
+            if not same:
+                faults.append(name + " differs from what the tables write")
+        stale = {n for n in os.listdir(bundled) if n.upper().startswith(("UTINY", "UMEGA"))}
+        faults += ["%s is written by no table" % n
+                   for n in sorted(stale - {os.path.basename(p) for p in written})]
+    for fault in faults:
+        print(fault, file=sys.stderr)
+    print("%d UPDI files checked, %d faults" % (len(written), len(faults)))
+    return 1 if faults else 0
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--out", default=os.path.join(os.path.dirname(here), "devices"))
     parser.add_argument("--keep", action="store_true")
+    parser.add_argument("--updi-only", action="store_true")
+    parser.add_argument("--check", action="store_true")
     args = parser.parse_args()
+    if args.check:
+        return check_bundled_updi(args.out)
 
-    help_text = subprocess.run(["avr-gcc", "--target-help"], capture_output=True,
-                               text=True).stdout
-    known = help_text.split("Known MCU names:", 1)[1].split("\n\n", 1)[0].split()
-    mcus = sorted({m for m in known + list(HEADER_ONLY)
-                   if re.match(r"^at(90s|90c|90can|90pwm|90usb|90scr|tiny|mega|xmega)\d", m)})
+    table_faults = check_updi_tables(updi_devices())
+    for fault in table_faults:
+        print("UPDI table: " + fault, file=sys.stderr)
+    if table_faults:
+        return 1
 
     os.makedirs(args.out, exist_ok=True)
     written, skipped, all_notes = [], [], []
-    version = subprocess.run(["avr-gcc", "-E", "-dM", "-x", "c", "-mmcu=atmega8", "-"],
-                             input="#include <avr/version.h>\n", capture_output=True,
-                             text=True).stdout
-    m = re.search(r"#define __AVR_LIBC_VERSION_STRING__ \"([^\"]+)\"", version)
-    libc = "avr-libc " + (m.group(1) if m else "(unknown version)")
+    if args.updi_only:
+        mcus = []
+    else:
+        help_text = subprocess.run(["avr-gcc", "--target-help"], capture_output=True,
+                                   text=True).stdout
+        known = help_text.split("Known MCU names:", 1)[1].split("\n\n", 1)[0].split()
+        mcus = sorted({m for m in known + list(HEADER_ONLY)
+                       if re.match(r"^at(90s|90c|90can|90pwm|90usb|90scr|tiny|mega|xmega)\d", m)})
+        version = subprocess.run(["avr-gcc", "-E", "-dM", "-x", "c", "-mmcu=atmega8", "-"],
+                                 input="#include <avr/version.h>\n", capture_output=True,
+                                 text=True).stdout
+        m = re.search(r"#define __AVR_LIBC_VERSION_STRING__ \"([^\"]+)\"", version)
+        libc = "avr-libc " + (m.group(1) if m else "(unknown version)")
 
     for mcu in mcus:
         try:
@@ -661,16 +792,9 @@ def main():
         written.append(path)
         all_notes += ["%s: %s" % (dev, n) for n in notes]
 
-    for d in UPDI_DEVICES:
-        comment = [d["part"] + " description for the wizard, written by tools/gen_devices.py",
-                   "from the data sheet's facts (no device header installed); regenerate",
-                   "instead of editing."]
-        path = os.path.join(args.out, d["file"] + ".dsc")
-        with open(path, "w", encoding="ascii", newline="\n") as f:
-            f.write(render(comment, d["device"], updi_sections(d)))
-        written.append(path)
+    write_updi(args.out, written)
 
-    if not args.keep:
+    if not args.keep and not args.updi_only:
         for old in os.listdir(args.out):
             full = os.path.join(args.out, old)
             if old.endswith(".dsc") and full not in written:
@@ -694,7 +818,7 @@ def main():
         print("skipped %s: %s" % (mcu, why))
     for note in all_notes:
         print("note " + note)
-    if len(written) < 200:
+    if len(written) < 200 and not args.updi_only:
         print("fewer than 200 controllers", file=sys.stderr)
         failed = True
     return 1 if failed else 0

@@ -19,15 +19,15 @@ bool FieldLeave::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            fApplied = true;
+            fEdited = false;
             fLeave();
             return fTakeReturn;
         }
     } else if (event->type() == QEvent::FocusOut &&
                leavesTheControl(static_cast<QFocusEvent*>(event)->reason())) {
-        const bool applied = fApplied;
-        fApplied = false;
-        if (!applied) fLeave();
+        const bool edited = fEdited;
+        fEdited = false;
+        if (edited) fLeave();
     }
     return QObject::eventFilter(watched, event);
 }

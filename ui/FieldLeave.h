@@ -24,8 +24,8 @@ class FieldLeave : public QObject {
     // editable combo box would add the typed text to its list).
     FieldLeave(QWidget* field, std::function<void()> leave, bool takeReturn = false);
 
-    // The text changed since the value was applied: leaving applies it again.
-    void edited() { fApplied = false; }
+    // The text changed since the value was applied: leaving applies it.
+    void edited() { fEdited = true; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -33,8 +33,9 @@ class FieldLeave : public QObject {
   private:
     std::function<void()> fLeave;
     bool fTakeReturn;
-    // Enter has applied the text as it stands; leaving without an edit does not repeat it.
-    bool fApplied = false;
+    // The text changed since Enter or leaving applied it; leaving a field whose text did
+    // not change runs nothing.
+    bool fEdited = false;
 };
 
 } // namespace pramlet

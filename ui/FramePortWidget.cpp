@@ -7,6 +7,7 @@
 #include "ui/FieldLeave.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QVBoxLayout>
@@ -112,10 +113,13 @@ FramePortWidget::FramePortWidget(Project& project, std::string name, QWidget* pa
     fPIN->setTitles({"Val"});
     fGrid->setCell(0, 0, "Bit");
 
+    // A click toggles the bit under the pointer; the keyboard's arrows only move the cursor,
+    // Space and Enter toggle the bit under it.
     fGrid->setOnSelectCell([this](TVelGeneralGrid*, int col, int row) {
-        if (fProject.frame(ordinal()).VelGeneralGridPortsSelectCell(col, row)) refresh();
+        if (fPointerDown) toggle(col, row);
     });
     fGrid->installEventFilter(this);
+    fGrid->viewport()->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -139,7 +143,24 @@ void FramePortWidget::refresh() {
             fGrid->setCell(col, row, QString::fromStdString(frame.Cell(col, row)));
 }
 
+void FramePortWidget::toggle(int col, int row) {
+    if (fProject.frame(ordinal()).VelGeneralGridPortsSelectCell(col, row)) refresh();
+}
+
 bool FramePortWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == fGrid->viewport()) {
+        if (event->type() == QEvent::MouseButtonPress) fPointerDown = true;
+        if (event->type() == QEvent::MouseButtonRelease) fPointerDown = false;
+        return QWidget::eventFilter(watched, event);
+    }
+    if (watched == fGrid && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            const QModelIndex current = fGrid->currentIndex();
+            if (current.isValid()) toggle(current.column(), current.row());
+            return true;
+        }
+    }
     if (watched == fGrid && event->type() == QEvent::FocusOut &&
         leavesTheControl(static_cast<QFocusEvent*>(event)->reason()))
         fProject.userLeave(OptName::lookup(fName));

@@ -1,7 +1,8 @@
 #pragma once
 // The port frame: a small grid of the eight bits of one port with a direction column "DDR"
-// and a value column "Val". A click on a cell toggles the bit in the project's frame model;
-// leaving the frame reports the change to the project.
+// and a value column "Val". A click on a cell, or Space or Enter on the cell under the
+// cursor, toggles the bit in the project's frame model; the arrow keys only move the cursor.
+// Leaving the frame reports the change to the project.
 
 #include <QWidget>
 
@@ -34,6 +35,7 @@ class FramePortWidget : public QWidget {
 
   private:
     int ordinal() const;
+    void toggle(int col, int row);
 
     Project& fProject;
     std::string fName;
@@ -41,6 +43,7 @@ class FramePortWidget : public QWidget {
     TVelGridEditor* fDDR;
     TVelGridEditor* fPIN;
     std::unique_ptr<TVelImageList> fImages;
+    bool fPointerDown = false; // a mouse button is down on the cells
 };
 
 } // namespace pramlet

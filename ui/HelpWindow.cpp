@@ -9,7 +9,7 @@
 
 namespace pramlet {
 
-QWidget* showHelp(QWidget* parent, const QString& helpFile) {
+QWidget* showHelp(QWidget* parent, const QString& helpFile, const QString& section) {
     if (!QFileInfo::exists(helpFile)) {
         QMessageBox::warning(parent, "Help", "The help file " + helpFile + " was not found.");
         return nullptr;
@@ -28,7 +28,9 @@ QWidget* showHelp(QWidget* parent, const QString& helpFile) {
         window->resize(760, 640);
     }
     auto* browser = window->findChild<QTextBrowser*>("HelpBrowser");
-    browser->setSource(QUrl::fromLocalFile(helpFile));
+    QUrl url = QUrl::fromLocalFile(helpFile);
+    if (!section.isEmpty()) url.setFragment(section);
+    browser->setSource(url);
     window->show();
     window->raise();
     return window;

@@ -7,8 +7,9 @@ class QWidget;
 
 namespace pramlet {
 
-// Opens the help file in a help window; a missing file is reported in a message box.
+// Opens the help file in a help window, at the anchor `section` when one is given; a
+// missing file is reported in a message box.
 // Returns the window (owned by `parent`), or nullptr when the file is missing.
-QWidget* showHelp(QWidget* parent, const QString& helpFile);
+QWidget* showHelp(QWidget* parent, const QString& helpFile, const QString& section = {});
 
 } // namespace pramlet

@@ -1,5 +1,6 @@
 #include "ui/ListForm.h"
 
+#include "ui/ListingEditor.h"
 #include "ui/ListingFont.h"
 
 #include <QGuiApplication>
@@ -9,7 +10,7 @@
 
 namespace pramlet {
 
-TListForm::TListForm(QWidget* parent) : QDialog(parent), fListe(new QPlainTextEdit(this)) {
+TListForm::TListForm(QWidget* parent) : QDialog(parent), fListe(new TListingEditor(this)) {
     setObjectName("ListForm");
     setWindowTitle("Orvex Pramlet [AVR] []");
     setModal(true);
@@ -21,6 +22,7 @@ TListForm::TListForm(QWidget* parent) : QDialog(parent), fListe(new QPlainTextEd
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(fListe);
+    layout->addWidget(new TListingSearchBar(fListe, this));
     resize(754, 638);
 }
 

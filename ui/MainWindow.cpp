@@ -7,6 +7,8 @@
 #include "ui/FramePortWidget.h"
 #include "ui/HelpWindow.h"
 #include "ui/ListForm.h"
+#include "ui/OptionBinders.h"
+#include "ui/PageView.h"
 #include "ui/PrintListing.h"
 
 #include <QApplication>
@@ -33,6 +35,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -48,115 +51,19 @@ QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-// The catalogue's masks as the line edit knows them: "$>AA;1;_" is a "$" and two upper-case
-// hexadecimal digits, "000" up to three digits, "0.0;1;_" a digit, a point and a digit.
-QString inputMask(const std::string& mask) {
-    if (mask == "$>AA;1;_") return "$>HH;_";
-    if (mask == "000") return "000";
-    if (mask == "0.0;1;_") return "9.9;_";
-    return {};
-}
-
-// Rough height of a box's content in rows, to spread boxes over columns evenly.
-int estimatedRows(const std::string& parent, int page) {
-    int rows = 0;
-    std::string lastGroup;
-    int inGroup = 0;
-    for (const auto& d : optionCatalogue()) {
-        if (d.page != page || d.parent != parent) continue;
-        if (d.kind == OptionKind::GroupBox) {
-            rows += 2 + estimatedRows(d.name, page);
-        } else if (d.kind == OptionKind::OneOf) {
-            if (d.group != lastGroup) inGroup = 0;
-            lastGroup = d.group;
-            if (inGroup++ % 4 == 0) ++rows;
-        } else if (d.kind == OptionKind::CheckList) {
-            rows += 5;
-        } else if (d.kind == OptionKind::PortFrame) {
-            rows += 9;
-        } else {
-            ++rows;
-            lastGroup.clear();
-        }
-    }
-    return rows;
-}
-
-bool hasContent(const OptionDef& d) {
-    switch (d.kind) {
-    case OptionKind::TitleBar:
-    case OptionKind::StatusLine:
-    case OptionKind::FileDialog:
-    case OptionKind::PrintDialog:
-    case OptionKind::ControllerList: return false;
-    default: return true;
-    }
-}
-
-// Numbered options of one box that go together: names that differ in one character running
-// 0, 1, 2 ... or A, B, C ... (LedLowChk0..7, LEDportSpin0..7, LEDbitSpin0..7; DiskAROChk..
-// DiskDROChk, DiskASpin..DiskDSpin). Two or more such series over the same numbers form a
-// table, so that each LED, disk or port stands on a line (or in a column) of its own.
-using Series = std::vector<const OptionDef*>;
-using SeriesTable = std::vector<Series>;
-
-std::vector<SeriesTable> seriesTables(const std::string& parent, int page) {
-    std::map<std::string, Series> byKey;
-    std::vector<std::string> keys; // in catalogue order
-    for (const auto& d : optionCatalogue()) {
-        if (d.page != page || d.parent != parent || !hasContent(d)) continue;
-        // Summaries keep their list of captions; commands and frames are no series.
-        if (d.kind != OptionKind::CheckBox && d.kind != OptionKind::Number &&
-            d.kind != OptionKind::NumberSpecial && d.kind != OptionKind::Choice &&
-            d.kind != OptionKind::Text)
-            continue;
-        for (size_t p = 0; p < d.name.size(); ++p) {
-            const char c = d.name[p];
-            if (!std::isdigit(static_cast<unsigned char>(c)) && !(c >= 'A' && c <= 'Z')) continue;
-            std::string key = std::to_string(p) + ":" + d.name;
-            key[key.find(':') + 1 + p] = '#';
-            if (!byKey.count(key)) keys.push_back(key);
-            byKey[key].push_back(&d);
-        }
-    }
-    std::vector<std::pair<std::string, Series>> series; // index characters, members
-    std::set<const OptionDef*> taken;
-    for (const auto& key : keys) {
-        Series members = byKey[key];
-        if (members.size() < 2) continue;
-        const size_t p = std::stoul(key);
-        std::sort(members.begin(), members.end(),
-                  [p](auto* a, auto* b) { return a->name[p] < b->name[p]; });
-        std::string index;
-        for (auto* m : members)
-            index += m->name[p];
-        bool run = index[0] == '0' || index[0] == '1' || index[0] == 'A';
-        for (size_t i = 1; run && i < index.size(); ++i)
-            run = index[i] == index[0] + static_cast<char>(i);
-        if (!run || std::any_of(members.begin(), members.end(),
-                                [&](auto* m) { return taken.count(m) > 0; }))
-            continue;
-        taken.insert(members.begin(), members.end());
-        series.emplace_back(index, members);
-    }
-    std::vector<SeriesTable> tables;
-    std::vector<std::string> tableIndex;
-    for (auto& [index, members] : series) {
-        auto it = std::find(tableIndex.begin(), tableIndex.end(), index);
-        if (it == tableIndex.end()) {
-            tableIndex.push_back(index);
-            tables.push_back({members});
-        } else {
-            tables[it - tableIndex.begin()].push_back(members);
-        }
-    }
-    std::erase_if(tables, [](const SeriesTable& t) { return t.size() < 2; });
-    return tables;
-}
-
 } // namespace
 
-MainWindow::MainWindow(Project& project, QWidget* parent) : QMainWindow(parent), fProject(project) {
+MainWindow::MainWindow(Project& project, QWidget* parent)
+    : QMainWindow(parent),
+      fProject(project), fContext{
+                             .project = project,
+                             .owner = this,
+                             .repainting = [this] { return fRefreshing; },
+                             .act =
+                                 [this](const std::string& name,
+                                        const std::function<void()>& action) { act(name, action); },
+                             .command = [this](const std::string& name) { runCommand(name); },
+                             .chooserFilter = this} {
     setObjectName("MainWindow");
     setWindowTitle("Orvex Pramlet [AVR]");
 
@@ -175,8 +82,17 @@ MainWindow::MainWindow(Project& project, QWidget* parent) : QMainWindow(parent),
 
     fPages = new QStackedWidget(central);
     fPages->setObjectName("PageControl");
-    for (int page = 0; page < kPageCount; ++page)
-        fPages->addWidget(buildPage(page));
+    // Each page gets its widgets when it is first needed: shown, asked for, or in idle time.
+    for (int page = 0; page < kPageCount; ++page) {
+        auto* scroll = new QScrollArea;
+        scroll->setObjectName(pageInfo(page).sheet);
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setFocusPolicy(Qt::ClickFocus); // no Tab stop of its own
+        fPages->addWidget(scroll);
+        if (page > 0) scroll->setUpdatesEnabled(false);
+    }
+    fBuilt.assign(kPageCount, false);
     layout->addWidget(fPages, 1);
 
     auto* nav = new QHBoxLayout;
@@ -211,6 +127,9 @@ MainWindow::MainWindow(Project& project, QWidget* parent) : QMainWindow(parent),
     });
     layout->addLayout(nav);
     setCentralWidget(central);
+    // F1 opens the help at the current page's section, from any page.
+    auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
+    connect(helpKey, &QShortcut::activated, this, &MainWindow::helpForPage);
 
     const OptionDef* status = findOption("StatusLine");
     fStatus0 = new QLabel(status && !status->items.empty() ? qs(status->items[0]) : "", this);
@@ -231,95 +150,55 @@ MainWindow::MainWindow(Project& project, QWidget* parent) : QMainWindow(parent),
     fProject.addObserver([this](const std::vector<std::string>& names) { refresh(names); });
     refreshAll();
     resize(1240, 760);
+    // The other pages are built while the user looks at the first one.
+    QTimer::singleShot(200, this, &MainWindow::buildIdlePage);
 }
 
 MainWindow::~MainWindow() {
     fProject.setFocusRequest(nullptr);
 }
 
-QWidget* MainWindow::optionWidget(const std::string& name) const {
+QWidget* MainWindow::optionWidget(const std::string& name) {
+    if (const OptionDef* d = findOption(name)) ensurePage(d->page);
     auto it = fBound.find(name);
     return it == fBound.end() ? nullptr : it->second.widget;
 }
 
-QWidget* MainWindow::buildPage(int page) {
-    auto* scroll = new QScrollArea;
-    scroll->setObjectName(pageInfo(page).sheet);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setFocusPolicy(Qt::ClickFocus); // no Tab stop of its own
-    auto* content = new QWidget;
-    auto* outer = new QVBoxLayout(content);
-    if (page == 0) outer->addWidget(buildControllerTabs(), 1);
-
-    // Top-level boxes spread over columns, each going to the currently shortest one.
-    std::vector<const OptionDef*> top;
-    std::vector<const OptionDef*> loose;
-    int total = 0;
-    for (const auto& d : optionCatalogue()) {
-        if (d.page != page || !d.parent.empty() || !hasContent(d)) continue;
-        if (d.kind == OptionKind::GroupBox) {
-            top.push_back(&d);
-            total += 2 + estimatedRows(d.name, page);
-        } else {
-            loose.push_back(&d);
-        }
-    }
-    // Port pages show their frames side by side; other pages fill up to four columns.
-    const bool frames = !top.empty() && std::all_of(top.begin(), top.end(), [](auto* d) {
-        const OptionDef* first = nullptr;
-        for (const auto& o : optionCatalogue())
-            if (o.parent == d->name) {
-                first = &o;
-                break;
-            }
-        return first && first->kind == OptionKind::PortFrame;
-    });
-    const int wanted = std::max(static_cast<int>(std::ceil(total / 20.0)),
-                                std::min(3, static_cast<int>(top.size())));
-    const int columns = frames ? static_cast<int>(top.size()) : std::clamp(wanted, 1, 4);
-    auto* grid = new QHBoxLayout;
-    grid->setSpacing(12);
-    std::vector<QVBoxLayout*> cols;
-    std::vector<int> heights(columns, 0);
-    for (int c = 0; c < columns; ++c) {
-        cols.push_back(new QVBoxLayout);
-        cols.back()->setSpacing(8);
-        grid->addLayout(cols.back(), 1);
-    }
-    for (const OptionDef* d : top) {
-        int c =
-            static_cast<int>(std::min_element(heights.begin(), heights.end()) - heights.begin());
-        auto* box = new QGroupBox(qs(d->caption));
-        box->setObjectName(qs(d->name));
-        bind(*d, box, nullptr);
-        fillBox(box, d->name, page);
-        cols[c]->addWidget(box);
-        heights[c] += 2 + estimatedRows(d->name, page);
-    }
-    for (auto* col : cols)
-        col->addStretch(1);
-    outer->addLayout(grid, page == 0 ? 0 : 1);
-
-    if (!loose.empty()) {
-        // Commands and fields that stand on the page itself, in a row under the boxes.
-        auto* row = new QHBoxLayout;
-        row->addStretch(1);
-        for (const OptionDef* d : loose) {
-            QWidget* w = makeWidget(*d);
-            QLabel* label = nullptr;
-            if (!d->label.empty()) {
-                label = new QLabel(qs(d->label));
-                label->setBuddy(w);
-                row->addWidget(label);
-            }
-            row->addWidget(w);
-            bind(*d, w, label);
-        }
-        outer->addLayout(row);
-    }
+void MainWindow::ensurePage(int page) {
+    if (page < 0 || page >= kPageCount || fBuilt[page]) return;
+    fBuilt[page] = true;
+    const bool wasRefreshing = fRefreshing;
+    fRefreshing = true;
+    PageWidgets widgets{
+        .make = [this](const OptionDef& d) { return createOptionWidget(d, fContext); },
+        .bind = [this](const OptionDef& d, QWidget* w, QLabel* label) { bind(d, w, label); },
+        .group =
+            [this](const std::string& group) {
+                QButtonGroup*& g = fGroups[group];
+                if (!g) {
+                    g = new QButtonGroup(this);
+                    g->setExclusive(true);
+                }
+                return g;
+            },
+    };
+    auto* scroll = static_cast<QScrollArea*>(fPages->widget(page));
+    QWidget* content =
+        buildPageContent(planPage(page), page == 0 ? buildControllerTabs() : nullptr, widgets);
     scroll->setWidget(content);
-    return scroll;
+    for (auto& [name, b] : fBound)
+        if (b.def->page == page && b.def->kind != OptionKind::ControllerList) paint(b, true);
+    if (page == 0) refreshControllerLists();
+    fRefreshing = wasRefreshing;
+}
+
+void MainWindow::buildIdlePage() {
+    for (int page = 0; page < kPageCount; ++page) {
+        if (fBuilt[page]) continue;
+        ensurePage(page);
+        QTimer::singleShot(0, this, &MainWindow::buildIdlePage);
+        return;
+    }
 }
 
 QWidget* MainWindow::buildControllerTabs() {
@@ -372,337 +251,47 @@ QWidget* MainWindow::buildControllerTabs() {
     return fControllerTabs;
 }
 
-void MainWindow::fillBox(QWidget* box, const std::string& parent, int page) {
-    auto* grid = new QGridLayout(box);
-    grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(4);
-    int row = 0;
-    const std::vector<SeriesTable> tables = seriesTables(parent, page);
-    std::set<const OptionDef*> inTable;
-    std::set<size_t> placed;
-    for (const auto& table : tables)
-        for (const auto& series : table)
-            inTable.insert(series.begin(), series.end());
-    const auto& cat = optionCatalogue();
-    for (size_t i = 0; i < cat.size(); ++i) {
-        const OptionDef& d = cat[i];
-        if (d.page != page || d.parent != parent || !hasContent(d)) continue;
-        if (inTable.count(&d)) {
-            // A table stands where its first option would.
-            for (size_t t = 0; t < tables.size(); ++t) {
-                const auto& table = tables[t];
-                const bool member = std::any_of(table.begin(), table.end(), [&](const Series& s) {
-                    return std::find(s.begin(), s.end(), &d) != s.end();
-                });
-                if (member && placed.insert(t).second)
-                    grid->addWidget(buildSeriesTable(table), row++, 0, 1, 2);
-            }
-            continue;
-        }
-        if (d.kind == OptionKind::GroupBox) {
-            if (parent.empty()) continue; // the page's own boxes stand in its columns
-            auto* sub = new QGroupBox(qs(d.caption));
-            sub->setObjectName(qs(d.name));
-            bind(d, sub, nullptr);
-            fillBox(sub, d.name, page);
-            grid->addWidget(sub, row++, 0, 1, 2);
-            continue;
-        }
-        if (d.kind == OptionKind::OneOf) {
-            // The members of one group that follow each other share a row of buttons.
-            auto* group = fGroups[d.group];
-            if (!group) {
-                group = new QButtonGroup(this);
-                group->setExclusive(true);
-                fGroups[d.group] = group;
-            }
-            auto* holder = new QWidget;
-            auto* g = new QGridLayout(holder);
-            g->setContentsMargins(0, 0, 0, 0);
-            size_t j = i;
-            int n = 0;
-            for (; j < cat.size() && cat[j].kind == OptionKind::OneOf && cat[j].group == d.group &&
-                   cat[j].parent == parent;
-                 ++j, ++n) {
-                auto* w = makeWidget(cat[j]);
-                group->addButton(static_cast<QRadioButton*>(w));
-                g->addWidget(w, n / 4, n % 4);
-                bind(cat[j], w, nullptr);
-            }
-            // A text shown by the rules right after the group completes the last
-            // member's caption ("Reset Jump to:" and the boot address).
-            if (j < cat.size() && cat[j].kind == OptionKind::Label && cat[j].page == page &&
-                cat[j].parent == parent) {
-                auto* w = makeWidget(cat[j]);
-                g->addWidget(w, (n - 1) / 4, (n - 1) % 4 + 1, Qt::AlignLeft);
-                bind(cat[j], w, nullptr);
-                ++j;
-            }
-            i = j - 1;
-            grid->addWidget(holder, row++, 0, 1, 2);
-            continue;
-        }
-        QWidget* w = makeWidget(d);
-        QLabel* label = nullptr;
-        if (!d.label.empty()) {
-            label = new QLabel(qs(d.label));
-            label->setBuddy(w);
-            grid->addWidget(label, row, 0);
-            grid->addWidget(w, row++, 1);
-        } else if (d.kind == OptionKind::Summary) {
-            label = new QLabel(qs(d.caption));
-            grid->addWidget(label, row, 0);
-            grid->addWidget(w, row++, 1);
-        } else {
-            grid->addWidget(w, row++, 0, 1, 2);
-        }
-        bind(d, w, label);
-    }
-    grid->setColumnStretch(1, 1);
-}
-
-QWidget* MainWindow::buildSeriesTable(const std::vector<std::vector<const OptionDef*>>& table) {
-    auto* holder = new QWidget;
-    auto* g = new QGridLayout(holder);
-    g->setContentsMargins(0, 0, 0, 0);
-    g->setHorizontalSpacing(10);
-    g->setVerticalSpacing(4);
-    const int count = static_cast<int>(table.front().size());
-    auto expands = [](const OptionDef* d) {
-        return d->kind != OptionKind::CheckBox && d->kind != OptionKind::OneOf;
-    };
-    if (count == 2) {
-        // Two of a kind side by side: a column each, the options one under the other.
-        for (int n = 0; n < count; ++n) {
-            for (int r = 0; r < static_cast<int>(table.size()); ++r) {
-                const OptionDef* d = table[r][n];
-                QWidget* w = makeWidget(*d);
-                QLabel* label = nullptr;
-                if (!d->label.empty()) {
-                    label = new QLabel(qs(d->label));
-                    label->setBuddy(w);
-                    g->addWidget(label, r, 2 * n);
-                    g->addWidget(w, r, 2 * n + 1);
-                } else {
-                    g->addWidget(w, r, 2 * n, 1, 2);
-                }
-                bind(*d, w, label);
-            }
-            g->setColumnStretch(2 * n + 1, 1);
-        }
-        return holder;
-    }
-    // More of a kind: a line each, led by the first label of the line.
-    const bool labelled = std::any_of(table.begin(), table.end(),
-                                      [](const Series& s) { return !s.front()->label.empty(); });
-    for (int n = 0; n < count; ++n) {
-        QLabel* lineLabel = nullptr;
-        for (int c = 0; c < static_cast<int>(table.size()); ++c) {
-            const OptionDef* d = table[c][n];
-            QWidget* w = makeWidget(*d);
-            QLabel* label = nullptr;
-            if (!d->label.empty() && !lineLabel) {
-                label = lineLabel = new QLabel(qs(d->label));
-                label->setBuddy(w);
-                g->addWidget(label, n, 0);
-            }
-            g->addWidget(w, n, c + (labelled ? 1 : 0));
-            if (expands(d)) g->setColumnStretch(c + (labelled ? 1 : 0), 1);
-            bind(*d, w, label);
-        }
-    }
-    return holder;
-}
-
-QWidget* MainWindow::makeWidget(const OptionDef& d) {
-    QWidget* w = nullptr;
-    switch (d.kind) {
-    case OptionKind::CheckBox: w = new QCheckBox(qs(d.caption)); break;
-    case OptionKind::OneOf: w = new QRadioButton(qs(d.caption)); break;
-    case OptionKind::Number:
-    case OptionKind::NumberSpecial: {
-        auto* spin = new TVelSpinEdit;
-        QStringList special;
-        for (const auto& line : d.special)
-            special << qs(line);
-        spin->setSpecialValues(special);
-        spin->setIncrement(d.step);
-        spin->setRange(d.min, d.max);
-        w = spin;
-        break;
-    }
-    case OptionKind::Choice: {
-        auto* combo = new QComboBox;
-        combo->setEditable(d.editable);
-        if (d.editable) {
-            // The typed text is the value: no completion from the items, nothing added.
-            combo->setInsertPolicy(QComboBox::NoInsert);
-            combo->setCompleter(nullptr);
-        }
-        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-        w = combo;
-        break;
-    }
-    case OptionKind::Text: {
-        auto* edit = new QLineEdit;
-        if (QString mask = inputMask(d.mask); !mask.isEmpty()) edit->setInputMask(mask);
-        if (d.maxLength > 0) edit->setMaxLength(d.maxLength);
-        w = edit;
-        break;
-    }
-    case OptionKind::CheckList: {
-        auto* list = new QListWidget;
-        list->setSelectionMode(QAbstractItemView::NoSelection);
-        w = list;
-        break;
-    }
-    case OptionKind::RadioGroup: {
-        auto* box = new QGroupBox(qs(d.caption));
-        auto* l = new QHBoxLayout(box);
-        auto* group = new QButtonGroup(box);
-        for (size_t n = 0; n < d.items.size(); ++n) {
-            auto* b = new QRadioButton(qs(d.items[n]));
-            group->addButton(b, static_cast<int>(n));
-            l->addWidget(b);
-        }
-        w = box;
-        break;
-    }
-    case OptionKind::PortFrame: w = new FramePortWidget(fProject, d.name); break;
-    case OptionKind::Summary: {
-        auto* edit = new QLineEdit;
-        edit->setReadOnly(true);
-        edit->setFocusPolicy(Qt::ClickFocus); // can be copied from, but Tab passes it
-        w = edit;
-        break;
-    }
-    case OptionKind::Label: w = new QLabel; break;
-    case OptionKind::Button: {
-        // A button without a caption is named after its command ("HelpBtn": "Help").
-        std::string text = d.caption;
-        if (text.empty()) text = d.name.substr(0, d.name.size() - 3);
-        w = new QPushButton(qs(text));
-        w->setMinimumWidth(100);
-        break;
-    }
-    default: w = new QLabel(qs(d.caption)); break;
-    }
-    w->setObjectName(qs(d.name));
-    w->setToolTip(qs(d.hint));
-    connectWidget(d, w);
-    return w;
-}
-
 void MainWindow::bind(const OptionDef& def, QWidget* widget, QLabel* label) {
     fBound[def.name] = {&def, widget, label};
     widget->installEventFilter(this);
     if (label) label->installEventFilter(this);
 }
 
-void MainWindow::connectWidget(const OptionDef& d, QWidget* w) {
-    const OptName name = OptName::lookup(d.name);
-    auto guard = [this](auto&& action) {
-        if (fRefreshing) return;
-        try {
-            action();
-        } catch (const ApplicationAbort&) {
-            QApplication::exit(2);
-        }
+void MainWindow::runCommand(const std::string& name) {
+    static const std::map<std::string, void (MainWindow::*)()> commands = {
+        {"BuildBtn", &MainWindow::BuildBtnClick}, {"ShowBtn", &MainWindow::ShowBtnClick},
+        {"StoreBtn", &MainWindow::StoreBtnClick}, {"PrintBtn", &MainWindow::PrintBtnClick},
+        {"HelpBtn", &MainWindow::HelpBtnClick},   {"InfoBtn", &MainWindow::InfoBtnClick},
     };
-    switch (d.kind) {
-    case OptionKind::CheckBox:
-        connect(static_cast<QCheckBox*>(w), &QCheckBox::clicked, this,
-                [=, this](bool on) { guard([&] { fProject.userCheck(name, on); }); });
-        break;
-    // Choosing again what is chosen is no change: it runs no handler.
-    case OptionKind::OneOf:
-        connect(static_cast<QRadioButton*>(w), &QRadioButton::clicked, this, [=, this] {
-            if (!fProject.opts().checked(name)) guard([&] { fProject.userChoose(name); });
-        });
-        break;
-    case OptionKind::Number:
-    case OptionKind::NumberSpecial: {
-        auto* spin = static_cast<TVelSpinEdit*>(w);
-        auto* leave = new FieldLeave(spin, [=, this] { guard([&] { fProject.userLeave(name); }); });
-        connect(spin, &TVelSpinEdit::valueTextChanged, this, [=, this](const QString& text) {
-            if (fRefreshing) return;
-            leave->edited();
-            guard([&] { fProject.userType(name, text.toStdString()); });
-        });
-        break;
-    }
-    case OptionKind::Choice: {
-        auto* combo = static_cast<QComboBox*>(w);
-        FieldLeave* leave = nullptr;
-        if (d.editable)
-            leave = new FieldLeave(
-                combo, [=, this] { guard([&] { fProject.userLeave(name); }); }, true);
-        connect(combo, &QComboBox::activated, this, [=, this](int index) {
-            const OptionState& s = fProject.opts()[name];
-            if (index == s.itemIndex && combo->itemText(index) == qs(s.text)) return;
-            if (leave && !fRefreshing) leave->edited();
-            guard([&] { fProject.userSelect(name, index); });
-        });
-        if (d.editable) {
-            connect(combo->lineEdit(), &QLineEdit::textEdited, this,
-                    [=, this](const QString& text) {
-                        leave->edited();
-                        guard([&] { fProject.userType(name, text.toStdString()); });
-                    });
-        }
-        break;
-    }
-    case OptionKind::Text: {
-        auto* edit = static_cast<QLineEdit*>(w);
-        auto* leave = new FieldLeave(edit, [=, this] { guard([&] { fProject.userLeave(name); }); });
-        connect(edit, &QLineEdit::textEdited, this, [=, this](const QString& text) {
-            leave->edited();
-            guard([&] { fProject.userType(name, text.toStdString()); });
-        });
-        if (name == "FNameEdit") {
-            edit->installEventFilter(this); // double click opens the file chooser
-        }
-        break;
-    }
-    case OptionKind::CheckList: {
-        auto* list = static_cast<QListWidget*>(w);
-        connect(list, &QListWidget::itemChanged, this, [=, this](QListWidgetItem* item) {
-            guard([&] {
-                fProject.userCheckItem(name, list->row(item), item->checkState() == Qt::Checked);
-            });
-        });
-        break;
-    }
-    case OptionKind::RadioGroup: {
-        auto* group = w->findChild<QButtonGroup*>();
-        connect(group, &QButtonGroup::idClicked, this, [=, this](int id) {
-            if (id != fProject.opts().itemIndex(name))
-                guard([&] { fProject.userSelect(name, id); });
-        });
-        break;
-    }
-    case OptionKind::Button: {
-        auto* b = static_cast<QPushButton*>(w);
-        static const std::map<std::string, void (MainWindow::*)()> commands = {
-            {"BuildBtn", &MainWindow::BuildBtnClick}, {"ShowBtn", &MainWindow::ShowBtnClick},
-            {"StoreBtn", &MainWindow::StoreBtnClick}, {"PrintBtn", &MainWindow::PrintBtnClick},
-            {"HelpBtn", &MainWindow::HelpBtnClick},   {"InfoBtn", &MainWindow::InfoBtnClick},
-        };
-        if (auto it = commands.find(name.str()); it != commands.end()) {
-            auto method = it->second;
-            connect(b, &QPushButton::clicked, this,
-                    [=, this] { guard([&] { (this->*method)(); }); });
-        } else if (name == "ExitBtn") {
-            connect(b, &QPushButton::clicked, this, &QWidget::close);
-        }
-        break;
-    }
-    default: break;
+    if (auto it = commands.find(name); it != commands.end()) {
+        auto method = it->second;
+        act(name, [&] { (this->*method)(); });
+    } else if (name == "ExitBtn") {
+        close();
     }
 }
 
-void MainWindow::refresh(const std::vector<std::string>& names) {
+void MainWindow::act(const std::string& name, const std::function<void()>& action) {
+    if (fRefreshing) return;
+    // The user has changed the widget: it is painted again from the project's state, even
+    // where that did not change (a refused choice, a rule that undoes a click). A member of
+    // a group changes the other members' buttons too.
+    if (auto it = fBound.find(name); it != fBound.end()) {
+        it->second.painted.reset();
+        if (it->second.def->kind == OptionKind::OneOf)
+            for (const OptionDef* m : groupMembers(it->second.def->group))
+                if (auto jt = fBound.find(m->name); jt != fBound.end()) jt->second.painted.reset();
+    }
+    try {
+        action();
+    } catch (const ApplicationAbort&) {
+        QApplication::exit(2);
+    }
+}
+
+void MainWindow::refresh(const std::vector<std::string>& names, bool force) {
     fRefreshing = true;
+    bool listsChanged = false;
     for (const auto& name : names) {
         if (name == "Tab") {
             fTitle->setText(qs(fProject.opts().text("Tab")));
@@ -713,12 +302,13 @@ void MainWindow::refresh(const std::vector<std::string>& names) {
         }
         const auto& lists = Project::controllerLists();
         if (std::any_of(lists.begin(), lists.end(), [&](OptName l) { return l.name() == name; })) {
-            refreshControllerLists();
+            listsChanged = true;
             continue;
         }
         auto it = fBound.find(name);
-        if (it != fBound.end()) refreshOption(it->second);
+        if (it != fBound.end()) paint(it->second, force);
     }
+    if (listsChanged) refreshControllerLists();
     if (fPages->currentIndex() != fProject.page()) showPage();
     fRefreshing = false;
 }
@@ -727,14 +317,23 @@ void MainWindow::refreshAll() {
     std::vector<std::string> names;
     for (const auto& s : fProject.opts().all())
         names.push_back(s.def->name);
-    refresh(names);
+    refresh(names, true);
     fRefreshing = true;
     showPage();
     fRefreshing = false;
 }
 
 void MainWindow::showPage() {
-    fPages->setCurrentIndex(fProject.page());
+    const int page = fProject.page();
+    ensurePage(page);
+    if (fPages->currentIndex() != page) {
+        // Hidden pages have their updates switched off for good, so that the stack's own
+        // switch around a page change visits the two pages only, not every widget.
+        QWidget* old = fPages->currentWidget();
+        fPages->widget(page)->setUpdatesEnabled(true);
+        fPages->setCurrentIndex(page);
+        if (old) old->setUpdatesEnabled(false);
+    }
     if (fControllerTabs && fControllerTabs->currentIndex() != fProject.familyTab())
         fControllerTabs->setCurrentIndex(fProject.familyTab());
 }
@@ -754,17 +353,25 @@ void MainWindow::refreshControllerLists() {
             list->clear();
             list->addItems(items);
         }
-        if (s.itemIndex >= 0 && s.itemIndex < list->count())
+        if (s.itemIndex >= 0 && s.itemIndex < list->count()) {
             list->setCurrentRow(s.itemIndex);
-        else
+        } else {
             list->clearSelection();
+            // A list without a current row would make the first row current, and so
+            // choose it, when the focus moves into it: moving into a list loads nothing.
+            if (!list->currentIndex().isValid() && list->count() > 0)
+                list->selectionModel()->setCurrentIndex(list->model()->index(0, 0),
+                                                        QItemSelectionModel::NoUpdate);
+        }
     }
     if (fControllerTabs->currentIndex() != fProject.familyTab())
         fControllerTabs->setCurrentIndex(fProject.familyTab());
 }
 
-void MainWindow::refreshOption(const Bound& b) {
+void MainWindow::paint(Bound& b, bool force) {
     const OptionState& s = fProject.opts()[OptName::lookup(b.def->name)];
+    const OptionBinder& binder = binderFor(b.def->kind);
+    if (!force && b.painted && !binder.paintsOutsideState() && samePaint(*b.painted, s)) return;
     QWidget* w = b.widget;
     w->setEnabled(s.enabled);
     if (b.def->page >= 0) w->setVisible(s.visible);
@@ -773,83 +380,8 @@ void MainWindow::refreshOption(const Bound& b) {
         b.label->setVisible(s.visible);
     }
     w->setToolTip(qs(s.hint));
-    switch (b.def->kind) {
-    case OptionKind::GroupBox: static_cast<QGroupBox*>(w)->setTitle(qs(s.caption)); break;
-    case OptionKind::CheckBox: {
-        auto* c = static_cast<QCheckBox*>(w);
-        c->setChecked(s.checked);
-        c->setText(qs(s.caption));
-        break;
-    }
-    case OptionKind::OneOf: {
-        auto* r = static_cast<QRadioButton*>(w);
-        if (s.checked) r->setChecked(true);
-        r->setText(qs(s.caption));
-        break;
-    }
-    case OptionKind::Number:
-    case OptionKind::NumberSpecial: {
-        auto* spin = static_cast<TVelSpinEdit*>(w);
-        if (spin->MinValue() != s.minValue || spin->MaxValue() != s.maxValue)
-            spin->setRange(s.minValue, s.maxValue);
-        if (spin->Text() != qs(s.text)) spin->setText(qs(s.text));
-        break;
-    }
-    case OptionKind::Choice: {
-        auto* combo = static_cast<QComboBox*>(w);
-        QStringList items;
-        for (const auto& i : s.items)
-            items << qs(i);
-        bool same = combo->count() == items.size();
-        for (int i = 0; same && i < items.size(); ++i)
-            same = combo->itemText(i) == items[i];
-        if (!same) {
-            combo->clear();
-            combo->addItems(items);
-        }
-        combo->setCurrentIndex(s.itemIndex);
-        if (combo->isEditable() && combo->currentText() != qs(s.text))
-            combo->setEditText(qs(s.text));
-        break;
-    }
-    case OptionKind::Text:
-    case OptionKind::Summary: {
-        auto* edit = static_cast<QLineEdit*>(w);
-        if (edit->text() != qs(s.text)) edit->setText(qs(s.text));
-        break;
-    }
-    case OptionKind::Label: // a text set by the rules, else its fixed caption
-        static_cast<QLabel*>(w)->setText(qs(s.text.empty() ? s.caption : s.text));
-        break;
-    case OptionKind::CheckList: {
-        auto* list = static_cast<QListWidget*>(w);
-        while (list->count() > static_cast<int>(s.items.size()))
-            delete list->takeItem(list->count() - 1);
-        for (size_t i = 0; i < s.items.size(); ++i) {
-            QListWidgetItem* item = static_cast<int>(i) < list->count()
-                                        ? list->item(static_cast<int>(i))
-                                        : new QListWidgetItem(list);
-            item->setText(qs(s.items[i]));
-            Qt::ItemFlags flags = Qt::ItemIsUserCheckable;
-            if (i < s.itemEnabled.size() && s.itemEnabled[i]) flags |= Qt::ItemIsEnabled;
-            item->setFlags(flags);
-            item->setCheckState(i < s.itemChecked.size() && s.itemChecked[i] ? Qt::Checked
-                                                                             : Qt::Unchecked);
-        }
-        // As tall as its eight items, no taller.
-        const int rows = std::max<int>(8, list->count());
-        list->setFixedHeight(rows * std::max(list->sizeHintForRow(0), 16) + 2 * list->frameWidth() +
-                             4);
-        break;
-    }
-    case OptionKind::RadioGroup: {
-        auto* group = w->findChild<QButtonGroup*>();
-        if (auto* b = group->button(s.itemIndex)) b->setChecked(true);
-        break;
-    }
-    case OptionKind::PortFrame: static_cast<FramePortWidget*>(w)->refresh(); break;
-    default: break;
-    }
+    binder.repaint(s, w);
+    b.painted = s;
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -958,6 +490,13 @@ void MainWindow::PrintBtnClick() {
 
 void MainWindow::HelpBtnClick() {
     showHelp(this, qs(fProject.helpFile()));
+}
+
+void MainWindow::helpForPage() {
+    // The help's sections p1 .. p16 follow the page numbers; the three port pages share one.
+    const int page = fProject.page();
+    const int section = page <= 10 ? page + 1 : page <= 13 ? 12 : page + 1;
+    showHelp(this, qs(fProject.helpFile()), "p" + QString::number(section));
 }
 
 void MainWindow::InfoBtnClick() {

@@ -4,10 +4,13 @@
 // changes to the project and is repainted from the project's state when it reports a change.
 
 #include "config/Project.h"
+#include "ui/OptionBinders.h"
 
 #include <QMainWindow>
 
+#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,7 +35,8 @@ class MainWindow : public QMainWindow {
 
     Project& project() { return fProject; }
     // The widget that shows an option (for the group members: the member's radio button).
-    QWidget* optionWidget(const std::string& name) const;
+    // Builds the option's page first when it has not been built yet.
+    QWidget* optionWidget(const std::string& name);
     QStackedWidget* pages() const { return fPages; }
     QTabWidget* controllerTabs() const { return fControllerTabs; }
     TListForm* listForm() const { return fListForm; }
@@ -62,22 +66,25 @@ class MainWindow : public QMainWindow {
         const OptionDef* def = nullptr;
         QWidget* widget = nullptr;
         QLabel* label = nullptr;
+        std::optional<OptionState> painted{}; // the state the widget shows; none: repaint
     };
 
-    QWidget* buildPage(int page);
+    void ensurePage(int page);
+    void buildIdlePage();
     QWidget* buildControllerTabs();
-    void fillBox(QWidget* box, const std::string& parent, int page);
-    QWidget* buildSeriesTable(const std::vector<std::vector<const OptionDef*>>& table);
-    QWidget* makeWidget(const OptionDef& def);
     void bind(const OptionDef& def, QWidget* widget, QLabel* label);
-    void connectWidget(const OptionDef& def, QWidget* widget);
-    void refresh(const std::vector<std::string>& names);
+    void act(const std::string& name, const std::function<void()>& action);
+    void runCommand(const std::string& name);
+    // Repaints the widgets of the named options whose state changed since they were painted
+    // (all of them with `force`).
+    void refresh(const std::vector<std::string>& names, bool force = false);
     void refreshAll();
-    void refreshOption(const Bound& b);
+    void paint(Bound& b, bool force);
     void refreshControllerLists();
     void showPage();
     void focusOption(std::string_view name);
     void chooseFileName();
+    void helpForPage();
 
     Project& fProject;
     QStackedWidget* fPages = nullptr;
@@ -87,6 +94,8 @@ class MainWindow : public QMainWindow {
     QLabel* fStatus1 = nullptr;
     QCheckBox* fLed = nullptr;
     TListForm* fListForm = nullptr;
+    BindContext fContext;
+    std::vector<bool> fBuilt; // by page
     std::map<std::string, Bound> fBound;
     std::map<std::string, QButtonGroup*> fGroups;
     bool fRefreshing = false;

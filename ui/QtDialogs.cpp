@@ -19,6 +19,7 @@ void QtDialogs::message(MsgKind kind, const std::string& text, MsgButton button)
     case MsgButton::Retry: b = QMessageBox::Retry; break;
     case MsgButton::Ignore: b = QMessageBox::Ignore; break;
     case MsgButton::Abort: b = QMessageBox::Abort; break;
+    case MsgButton::Cancel: b = QMessageBox::Cancel; break;
     }
     QMessageBox::Icon icon = kind == MsgKind::Error     ? QMessageBox::Critical
                              : kind == MsgKind::Warning ? QMessageBox::Warning

@@ -35,10 +35,23 @@ bool acceptAppName(const std::string& given, std::string& name, std::ostream& er
     return true;
 }
 
+// One line per summary field of the output page, in catalogue order: name, text, used.
+void printSummary(const Project& p, std::ostream& out) {
+    for (const OptionState& s : p.opts().all())
+        if (s.def->kind == OptionKind::Summary)
+            out << s.def->name << '\t' << Printable(s.text) << '\t' << (s.used ? "used" : "unused")
+                << '\n';
+}
+
 // The whole name at once, as pasted: one change and leaving the field.
 void enterAppName(Project& p, const std::string& name) {
     p.userType("AppNameEdit", name);
     p.userLeave("AppNameEdit");
+}
+
+void printLines(const std::vector<std::string>& lines, std::ostream& out) {
+    for (const std::string& line : lines)
+        out << line << '\n';
 }
 
 } // namespace
@@ -59,6 +72,7 @@ int runBatchBuild(const CliArgs& args, const std::string& dir, std::ostream& out
     StderrDialogs dialogs(err);
     Project p(dialogs);
     try {
+        p.setDataDirectories(args.dataDirs);
         p.start(dir, {});
         // The reasons are already on err; a build over an incomplete catalogue could pick
         // another file of the same controller.
@@ -75,8 +89,21 @@ int runBatchBuild(const CliArgs& args, const std::string& dir, std::ostream& out
                 if (!ApplySetting(p, s, problem)) return refuse(err, problem);
             }
         }
+        if (args.summary) {
+            printSummary(p, out);
+            return OutputWritten(out, err, "the summary to the standard output") ? kBuilt
+                                                                                 : kBadInput;
+        }
         enterAppName(p, appName);
-        if (!Build(p)) return kEndedEarly;
+        if (!Build(p)) {
+            // The lines written before a build ended show where it stopped; no file is
+            // written from them, as the window stores no unfinished listing.
+            if (args.outFile.empty()) {
+                printLines(p.listing(), out);
+                OutputWritten(out, err, "the listing to the standard output");
+            }
+            return kEndedEarly;
+        }
     } catch (const ApplicationAbort&) {
         return kBadInput; // the message is already on err
     }
@@ -87,8 +114,7 @@ int runBatchBuild(const CliArgs& args, const std::string& dir, std::ostream& out
             return refuse(err, "cannot write " + args.outFile + ": " + failure.reason);
         return kBuilt;
     }
-    for (const std::string& line : p.listing())
-        out << line << '\n';
+    printLines(p.listing(), out);
     return OutputWritten(out, err, "the listing to the standard output") ? kBuilt : kBadInput;
 }
 

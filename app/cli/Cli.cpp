@@ -1,6 +1,7 @@
 #include "app/cli/Cli.h"
 
 #include "app/cli/BatchBuild.h"
+#include "app/cli/OptionsListing.h"
 #include "app/cli/StderrDialogs.h"
 #include "device/DeviceCatalogue.h"
 
@@ -15,11 +16,96 @@ namespace pramlet {
 
 namespace {
 
+#ifndef PRAMLET_VERSION
+#define PRAMLET_VERSION "unknown"
+#endif
+
 constexpr const char* kUsage =
-    "usage: pramlet-cli --device NAME [--devices DIR] [--app NAME] [--set OPTION=VALUE]... "
-    "[-o FILE]\n"
+    "usage: pramlet-cli --device NAME [--devices DIR] [--app NAME]\n"
+    "                   [--set OPTION=VALUE]... [-o FILE]\n"
+    "       pramlet-cli --device NAME [--devices DIR] [--set OPTION=VALUE]... --summary\n"
     "       pramlet-cli --list [--devices DIR]\n"
-    "       pramlet-cli --help\n";
+    "       pramlet-cli --options [--device NAME] [--page N] [--set OPTION=VALUE]...\n"
+    "                   [--devices DIR]\n"
+    "       pramlet-cli --help | --version\n";
+
+constexpr const char* kHelp =
+    R"(usage: pramlet-cli --device NAME [--devices DIR] [--app NAME]
+                   [--set OPTION=VALUE]... [-o FILE]
+       pramlet-cli --device NAME [--devices DIR] [--set OPTION=VALUE]... --summary
+       pramlet-cli --list [--devices DIR]
+       pramlet-cli --options [--device NAME] [--page N] [--set OPTION=VALUE]...
+                   [--devices DIR]
+       pramlet-cli --help | --version
+
+Writes the Pascal program of a controller project, as the wizard pramlet does,
+from the command line.
+
+Commands:
+  --device NAME       build the program for controller NAME (letter case
+                      ignored); the listing goes to standard output
+  --summary           walk the pages as for a build, then print the output
+                      page's summary instead of the program
+  --list              list the controllers by family tab: the tab's caption,
+                      then one name per line indented by two blanks
+  --options           list every option a user sets, in page order, one line
+                      each (see OPTION LINES); with --device, as each page
+                      shows them for that controller when it is entered
+  --help, -h          show this text
+  --version           show the program's name and version
+
+Options:
+  --devices DIR       read the description files of DIR only; without it,
+                      those of the program's directory, the installed data
+                      directory (<prefix>/share/pramlet/devices) and the
+                      user's directory ($XDG_DATA_HOME/pramlet/devices, by
+                      default ~/.local/share/pramlet/devices); a user's file
+                      of the same controller name wins
+  --app NAME          the application name of the program (default Demo)
+  --set OPTION=VALUE  change an option as a user would, on its page, in the
+                      order given; repeatable
+  -o FILE             write the listing to FILE (CR LF line ends) instead
+  --page N            with --options: only page N (0 to 15)
+
+Values of --set, by the option's kind:
+  check               true or false
+  member              true (chooses this member of its group)
+  radio, choice       the item's text exactly
+  combo               any text
+  number              a decimal integer, or a special value's name
+  text                the text (a masked text as the mask takes it)
+  checklist           the numbers of the items to check, comma separated; the
+                      others are unchecked (empty: none)
+  port                DDR/PORT as two numbers, decimal or $hex, e.g. $0F/$01
+
+OPTION LINES (--options), fields separated by one tab:
+  PAGE OPTION KIND STATE VALUE TAKES CAPTION
+  PAGE is 0 to 15, KIND one of the kinds above, STATE enabled, disabled or
+  hidden (the option or a box around it), VALUE the current value written as
+  --set takes it. TAKES: check "true|false", member "true", number "MIN..MAX"
+  ("any" without bounds) then "|NAME" per special value, radio, choice and
+  combo the items separated by "|", text "any", "max:N" or "mask:MASK",
+  checklist the enabled items as "N=TEXT" separated by "|", port "$DDR/$PORT"
+  masks of the bits that can change. Without --device the lines show the state
+  after start-up, before any controller is chosen.
+
+Messages of the wizard go to standard error, one line each: "<kind>: <text>".
+
+Exit status:
+  0  done (for a build: the build completed)
+  1  the build ended early (a keyboard port error, a name shorter than 3
+     characters)
+  2  bad input: an unknown argument or device, a missing value, a page out of
+     range, an unknown or disabled option, a value the option cannot take, a
+     file that cannot be written
+
+Examples:
+  pramlet-cli --list
+  pramlet-cli --device mega328P --app Blinky -o Blinky.pas
+  pramlet-cli --device tiny45 --set FreqSpin=8000 --set WatchDogSpin=None
+  pramlet-cli --options --device mega328P --page 3
+  pramlet-cli --device mega128 --set FramePortB='$0F/$01'
+)";
 
 void listCatalogue(const TDeviceCatalogue& catalogue, std::ostream& out) {
     for (int f = 0; f < kFamilyCount; ++f) {
@@ -31,9 +117,23 @@ void listCatalogue(const TDeviceCatalogue& catalogue, std::ostream& out) {
 
 } // namespace
 
+const char* CliHelpText() {
+    return kHelp;
+}
+
+std::string CliVersionText() {
+    return std::string("pramlet-cli ") + PRAMLET_VERSION + "\n";
+}
+
 std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args, std::string& problem) {
     CliArgs result;
-    bool given[4] = {}; // --devices, --device, --app, -o
+    // --help answers whatever else stands on the line, also a mistake.
+    for (const std::string& arg : args)
+        if (arg == "--help" || arg == "-h") {
+            result.help = true;
+            return result;
+        }
+    bool given[5] = {}; // --devices, --device, --app, -o, --page
     bool buildOption = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -56,12 +156,28 @@ std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args, std::s
             }
             return true;
         };
-        if (arg == "--help" || arg == "-h") {
-            CliArgs help;
-            help.help = true;
-            return help;
+        if (arg == "--version") {
+            result.version = true;
+        } else if (arg == "--summary") {
+            if (result.summary) {
+                problem = arg + " given twice";
+                return std::nullopt;
+            }
+            result.summary = true;
         } else if (arg == "--list") {
             result.list = true;
+        } else if (arg == "--options") {
+            result.options = true;
+        } else if (arg == "--page") {
+            std::string page;
+            if (!value(page, 4, false)) return std::nullopt;
+            const bool digits =
+                page.size() <= 2 && page.find_first_not_of("0123456789") == std::string::npos;
+            if (!digits || std::stoi(page) > 15) {
+                problem = "--page takes a page number from 0 to 15: " + page;
+                return std::nullopt;
+            }
+            result.page = std::stoi(page);
         } else if (arg == "--devices") {
             if (!value(result.devicesDir, 0, false)) return std::nullopt;
         } else if (arg == "--device") {
@@ -89,12 +205,41 @@ std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args, std::s
             return std::nullopt;
         }
     }
+    if (result.version) return result;
+    if (result.options) {
+        if (result.list)
+            problem = "--list and --options exclude each other";
+        else if (result.summary)
+            problem = "--summary and --options exclude each other";
+        else if (!result.outFile.empty())
+            problem = "-o belongs to a build, not to --options";
+        else if (given[2])
+            problem = "--app belongs to a build, not to --options";
+        else if (!result.settings.empty() && result.device.empty())
+            problem = "--set with --options needs --device";
+        if (!problem.empty()) return std::nullopt;
+        return result;
+    }
+    if (given[4]) {
+        problem = "--page belongs to --options";
+        return std::nullopt;
+    }
+    if (result.list && result.summary) {
+        problem = "--list takes no --summary";
+        return std::nullopt;
+    }
     if (result.list && buildOption) {
         problem = "--list takes no --device, --app, --set or -o";
         return std::nullopt;
     }
     if (!result.list && result.device.empty()) {
-        problem = buildOption ? "--device is missing" : "nothing to do";
+        problem = buildOption || result.summary
+                      ? "--device is missing"
+                      : "nothing to do: give --device NAME, --list or --options";
+        return std::nullopt;
+    }
+    if (result.summary && given[3]) {
+        problem = "--summary writes no program: it takes no -o";
         return std::nullopt;
     }
     return result;
@@ -124,28 +269,33 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     std::string problem;
     const std::optional<CliArgs> parsed = ParseCliArgs(args, problem);
     if (!parsed) {
-        err << "pramlet-cli: " << Printable(problem) << '\n' << kUsage;
+        err << "pramlet-cli: " << Printable(problem) << '\n'
+            << kUsage << "Try 'pramlet-cli --help' for more.\n";
         return 2;
     }
-    if (parsed->help) {
-        out << kUsage;
+    if (parsed->help || parsed->version) {
+        out << (parsed->help ? std::string(kHelp) : CliVersionText());
         return OutputWritten(out, err, "the standard output") ? 0 : 2;
     }
 
-    const std::string dir = parsed->devicesDir.empty() ? ProgramDirectory() : parsed->devicesDir;
+    CliArgs run = *parsed;
+    const std::string dir = run.devicesDir.empty() ? ProgramDirectory() : run.devicesDir;
     std::error_code ec;
     if (!fs::is_directory(dir, ec)) {
         err << "pramlet-cli: no such directory: " << Printable(dir) << '\n';
         return 2;
     }
+    if (run.devicesDir.empty()) run.dataDirs = DefaultDataDirs(dir);
 
-    if (!parsed->list) return runBatchBuild(*parsed, dir, out, err);
+    if (run.options) return runOptionsListing(run, dir, out, err);
+    if (!run.list) return runBatchBuild(run, dir, out, err);
 
     StderrDialogs dialogs(err);
     try {
         TDeviceLoader loader(dialogs);
         TDeviceCatalogue catalogue(loader);
         catalogue.SetHomePath(dir);
+        catalogue.SetDataDirectories(run.dataDirs.installedDevices(), run.dataDirs.user);
         catalogue.Scan();
         listCatalogue(catalogue, out);
         if (!OutputWritten(out, err, "the standard output")) return 2;

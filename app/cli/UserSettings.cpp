@@ -1,5 +1,6 @@
 #include "app/cli/UserSettings.h"
 
+#include "config/InputFilter.h"
 #include "config/Project.h"
 
 #include <algorithm>
@@ -211,6 +212,7 @@ bool ApplySetting(Project& p, const CliSetting& s, std::string& problem) {
     }
     case OptionKind::Text: {
         std::string text = s.value;
+        if (!acceptsText(*def, s.value)) return cannotTake(s, problem);
         if (!def->mask.empty() && !MaskAccepts(def->mask, s.value, text))
             return cannotTake(s, problem);
         if (def->maxLength > 0 && static_cast<int>(text.size()) > def->maxLength)

@@ -92,7 +92,7 @@ TEST(CliBuild, BadInputEndsWithStatus2AndNoListing) {
          "pramlet-cli: option FuseBox0 cannot take \"1,8\"\n"},
         {{"--device", "tiny45g", "--set", "LockBox0=2"},
          "pramlet-cli: option LockBox0: item 2 is disabled\n"},
-        {{"--device", "mega16g", "--set", "SwPort1MaskFld=$1"},
+        {{"--device", "mega16g", "--set", "SwitchP1Bchk=true", "--set", "SwPort1MaskFld=$1"},
          "pramlet-cli: option SwPort1MaskFld cannot take \"$1\"\n"},
         {{"--device", "mega128g", "--set", "FramePortG=$20/0"},
          "pramlet-cli: option FramePortG: the port does not offer all the bits of \"$20/0\"\n"},

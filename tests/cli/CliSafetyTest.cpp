@@ -5,8 +5,8 @@
 #include "app/cli/UserSettings.h"
 #include "config/Project.h"
 #include "generator/BuildApp.h"
-#include "tests/device/TempDir.h"
-#include "tests/output/SmallDisk.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/SmallDisk.h"
 #include "tests/support/RecordingDialogs.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,10 @@
 // Complete programs built by pramlet-cli from the controllers of tests/data/generator,
 // compared byte for byte with the listings stored under tests/generator/golden/. Each
 // golden NAME.pas is produced by the arguments in NAME.args, one per line ("#" lines are
-// comments).
+// comments). A build that is to end early states its exit status in a line "#status N"
+// (otherwise 0); NAME.pas then holds the lines printed before the build ended. Each line a
+// build prints on standard error is stated in a line "#stderr TEXT"; without such lines
+// nothing may be printed there.
 //
 // After a deliberate change of the generated text, rewrite the listings with
 //     PRAMLET_UPDATE_GOLDEN=1 ctest -R Golden
@@ -35,12 +38,24 @@ std::string readFile(const fs::path& path) {
     return std::string((std::istreambuf_iterator<char>(file)), {});
 }
 
-std::vector<std::string> readArgs(const fs::path& path) {
+struct Scenario {
     std::vector<std::string> args;
+    int status = 0;
+    std::string err; // expected standard error
+};
+
+Scenario readScenario(const fs::path& path) {
+    Scenario s;
     std::istringstream text(readFile(path));
-    for (std::string line; std::getline(text, line);)
-        if (!line.empty() && line[0] != '#') args.push_back(line);
-    return args;
+    for (std::string line; std::getline(text, line);) {
+        if (line.rfind("#status ", 0) == 0)
+            s.status = std::stoi(line.substr(8));
+        else if (line.rfind("#stderr ", 0) == 0)
+            s.err += line.substr(8) + "\n";
+        else if (!line.empty() && line[0] != '#')
+            s.args.push_back(line);
+    }
+    return s;
 }
 
 std::vector<std::string> splitLines(const std::string& text) {
@@ -103,12 +118,12 @@ class Golden : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(Golden, ListingMatches) {
     const fs::path dir = PRAMLET_GOLDEN_DIR;
+    const Scenario scenario = readScenario(dir / (GetParam() + ".args"));
     std::vector<std::string> args = {"--devices", PRAMLET_TEST_DATA "/generator"};
-    for (const std::string& a : readArgs(dir / (GetParam() + ".args")))
-        args.push_back(a);
+    args.insert(args.end(), scenario.args.begin(), scenario.args.end());
     std::ostringstream out, err;
-    ASSERT_EQ(runCli(args, out, err), 0) << err.str();
-    EXPECT_EQ(err.str(), "") << "the scenarios build without a message";
+    ASSERT_EQ(runCli(args, out, err), scenario.status) << err.str();
+    EXPECT_EQ(err.str(), scenario.err) << "the messages the scenario states, and no other";
 
     const fs::path golden = dir / (GetParam() + ".pas");
     const char* update = std::getenv("PRAMLET_UPDATE_GOLDEN");

@@ -1,4 +1,5 @@
 #include "ProjectFixture.h"
+#include "tests/support/RecordingDialogs.h"
 
 #include <set>
 

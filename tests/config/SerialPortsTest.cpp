@@ -1,6 +1,7 @@
 #include "PortFuseFixture.h"
 
 #include "config/SerialPorts.h"
+#include "tests/support/RecordingDialogs.h"
 
 namespace pramlet::test {
 
@@ -103,7 +104,7 @@ class SerialPortRuleTest : public PortFuseFixture {
   protected:
     // The options of port 1 that follow the baud rate.
     const std::vector<OptName> kFollowers = {"RxBuf1Spin", "TxBuf1Spin",   "Rx1iDatChk",
-                                                 "Tx1iDatChk", "SerForm1Spin", "DTR1PortSpin"};
+                                             "Tx1iDatChk", "SerForm1Spin", "DTR1PortSpin"};
 };
 
 TEST_F(SerialPortRuleTest, PortWithoutBaudRateOffersOnlyRateAndSlip) {
@@ -137,8 +138,8 @@ TEST_F(SerialPortRuleTest, MissingPortIsLockedWhateverItsRate) {
     EXPECT_FALSE(opts.enabled("Baud3Spin"));
     EXPECT_FALSE(opts.enabled("SlipChk3"));
     for (OptName n :
-         OptNames{"RxBuf3Spin", "TxBuf3Spin", "Rx3iDatChk", "Rx3xDatChk", "Tx3iDatChk", "Tx3xDatChk",
-          "SerForm3Spin", "DTR3PortSpin", "DTR3BitSpin", "DTR3enaChk"})
+         OptNames{"RxBuf3Spin", "TxBuf3Spin", "Rx3iDatChk", "Rx3xDatChk", "Tx3iDatChk",
+                  "Tx3xDatChk", "SerForm3Spin", "DTR3PortSpin", "DTR3BitSpin", "DTR3enaChk"})
         EXPECT_FALSE(opts.enabled(n)) << n;
     EXPECT_EQ(opts.itemIndex("DTR3PortSpin"), 0);
     EXPECT_EQ(opts.value("Baud3Spin"), 9600);

@@ -1,6 +1,7 @@
 #include "ProjectFixture.h"
 
 #include "config/SystemPages.h"
+#include "tests/support/RecordingDialogs.h"
 
 namespace pramlet::test {
 
@@ -12,7 +13,7 @@ using SupplyVoltageTest = ProjectFixture;
 TEST_F(ControllerClickTest, EnablesTheFirstPageAndRefillsPortLists) {
     select("mega16x");
     for (OptName box : OptNames{"GroupBox1", "GroupBox2", "GroupBox14", "GroupBox15", "GroupBox43",
-                            "FreqSpin", "SysTickSpin", "WatchDogSpin", "VoltSpin"})
+                                "FreqSpin", "SysTickSpin", "WatchDogSpin", "VoltSpin"})
         EXPECT_TRUE(o().enabled(box)) << box;
     using V = std::vector<std::string>;
     EXPECT_EQ(o()["LEDportSpin3"].items, (V{"none", "PortB", "PortC", "PortD"}));

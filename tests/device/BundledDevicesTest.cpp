@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 
 namespace pramlet {
 namespace {
@@ -67,6 +68,72 @@ TEST(BundledDevices, LibraryHasAtLeast200Controllers) {
     catalogue.SetHomePath(kBundled);
     catalogue.Scan();
     EXPECT_GE(catalogue.CPUList().size(), 200u);
+}
+
+// Each file lands on the tab its file name decides, under the name it carries.
+TEST(BundledDevices, EveryControllerIsOnItsTab) {
+    RecordingDialogs dialogs;
+    TDeviceLoader loader(dialogs);
+    TDeviceCatalogue catalogue(loader);
+    catalogue.SetHomePath(kBundled);
+    catalogue.Scan();
+    ASSERT_EQ(catalogue.CPUList().size(), bundledFiles().size());
+    for (const TCpuEntry& entry : catalogue.CPUList()) {
+        const std::string file = std::filesystem::path(entry.path).filename().string();
+        const std::optional<tCpuFamily> family = FamilyOfFileName(file);
+        ASSERT_TRUE(family) << file;
+        const auto& names = catalogue.Names(*family);
+        EXPECT_EQ(std::count(names.begin(), names.end(), entry.name), 1) << file;
+    }
+    EXPECT_TRUE(dialogs.entries.empty());
+}
+
+// The UPDI tab holds every part of the tiny 0-, 1- and 2-series and the mega 0-series, with
+// the memory and ports of their largest package.
+TEST(BundledDevices, UpdiTabHoldsTheFourSeries) {
+    RecordingDialogs dialogs;
+    TDeviceLoader loader(dialogs);
+    TDeviceCatalogue catalogue(loader);
+    catalogue.SetHomePath(kBundled);
+    catalogue.Scan();
+    const std::vector<std::string>& updi = catalogue.Names(FamilyUPDI);
+    EXPECT_EQ(updi.size(), 45u);
+    for (const char* name : {"tiny202", "tiny1607", "tiny212", "tiny3217", "tiny424", "tiny3227",
+                             "mega808", "mega4809"})
+        EXPECT_EQ(std::count(updi.begin(), updi.end(), name), 1) << name;
+
+    struct Expect {
+        const char* file;
+        int dataSize;
+        int ports; // port ordinals present, as bits 1..11
+        int maskA, maskB, maskC;
+        int adc;
+    };
+    const auto bit = [](int port) { return 1 << port; };
+    for (const Expect& e : {
+             Expect{"UTINY202.dsc", 128, bit(1), 0xCF, 0, 0, 6},
+             Expect{"UTINY1616.dsc", 2048, bit(1) | bit(2) | bit(3), 0xFF, 0x3F, 0x0F, 12},
+             Expect{"UTINY3227.dsc", 3072, bit(1) | bit(2) | bit(3), 0xFF, 0xFF, 0x3F, 15},
+             Expect{"UMEGA808.dsc", 1024, bit(1) | bit(3) | bit(4) | bit(6), 0xFF, 0, 0x0F, 12},
+         }) {
+        SCOPED_TRACE(e.file);
+        tCpuDesc cpu;
+        loader.LoadCPU(kBundled + e.file, cpu);
+        EXPECT_EQ(cpu.DataSize, e.dataSize);
+        int ports = 0;
+        for (int port = 1; port <= kPortCount; ++port)
+            if (cpu.Ports.has(static_cast<tPortsT>(port))) ports |= bit(port);
+        EXPECT_EQ(ports, e.ports);
+        EXPECT_EQ(cpu.mask(1), e.maskA);
+        if (e.maskB) {
+            EXPECT_EQ(cpu.mask(2), e.maskB);
+        }
+        if (e.maskC) {
+            EXPECT_EQ(cpu.mask(3), e.maskC);
+        }
+        EXPECT_EQ(cpu.ADCmax, e.adc);
+    }
+    EXPECT_TRUE(dialogs.entries.empty());
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "device/CommandLine.h"
-#include "tests/device/TempDir.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "device/DeviceLoader.h"
-#include "tests/device/TempDir.h"
+#include "tests/support/TempDir.h"
 #include "tests/support/RecordingDialogs.h"
 
 #include <gtest/gtest.h>

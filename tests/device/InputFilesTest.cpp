@@ -4,7 +4,7 @@
 #include "device/CommandLine.h"
 #include "device/DeviceCatalogue.h"
 #include "device/FileRead.h"
-#include "tests/device/TempDir.h"
+#include "tests/support/TempDir.h"
 #include "tests/support/RecordingDialogs.h"
 
 #include <gtest/gtest.h>
@@ -104,6 +104,9 @@ TEST(IniFromFile, ProjectFileThatIsAFifoDoesNotHangTheStart) {
     const TCommandLine cl = ParseCommandLine({fifo});
     EXPECT_EQ(cl.AppName, "blink");
     EXPECT_EQ(cl.FileName, dir.path()); // no MainFile read
+    EXPECT_EQ(cl.ReadError, "Cannot read \"" + fifo + "\": not a regular file");
+    EXPECT_EQ(ParseCommandLine({dir.write("ok.ppro", "[MainParams]\nMainFile=m.pas\n")}).ReadError,
+              "");
 }
 
 class UnreadableCatalogueTest : public ::testing::Test {

@@ -1,4 +1,5 @@
 #include "PortFuseGeneratorFixture.h"
+#include "tests/support/RecordingDialogs.h"
 
 namespace pramlet::test {
 namespace {

@@ -94,8 +94,8 @@ TEST_F(CardNetEntriesTest, Sht11PolledWithoutSystemTick) {
     o().setItemIndex("ComboBoxSHA11Clock", 1);
     o().setValue("SHT11ClkSpin", 2);
     o().setValue("SHT11DatSpin", 3);
-    const Listing pins = {"  SHT11clk       = PinB, 2;       {Port, Pin#}",
-                          "  SHT11Dat       = PinA, 3;       {Port, Pin#}"};
+    const Listing pins = {"  SHT11clk       = PortB, 2;       {Port, Pin#}",
+                          "  SHT11Dat       = PortA, 3;       {Port, Pin#}"};
     auto with = [&](const std::string& driver) {
         Listing l{driver};
         l.insert(l.end(), pins.begin(), pins.end());
@@ -166,8 +166,8 @@ TEST_F(CardNetEntriesTest, EntriesInTheirOrder) {
                  "  F16_DirLevels    = 2;", "  wzNet4         = I2C_TWI, iData;",
                  "  wzSocks        = 2;", "  ROVAdriver     = ENC28J60;",
                  "  ROVAtimer      = Timer0;", "  ROVAsockets    = 2;",
-                 "  SHT11drvr      = polled;", "  SHT11clk       = PinA, 0;       {Port, Pin#}",
-                 "  SHT11Dat       = PinA, 0;       {Port, Pin#}",
+                 "  SHT11drvr      = polled;", "  SHT11clk       = PortA, 0;       {Port, Pin#}",
+                 "  SHT11Dat       = PortA, 0;       {Port, Pin#}",
                  "  RC5Txport      = negative;       {pulse polarity}",
                  "  RC5mode        = rc_6bit;        {command bit count}",
                  "  ADCchans       = 1, iData;", "  ADCpresc       = 0;"}));

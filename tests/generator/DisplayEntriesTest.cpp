@@ -118,6 +118,9 @@ TEST_F(DisplayEntriesTest, I2cSegmentDisplayDigitGroups) {
     o().setValue("I2C_7segSpin2", 4);
     o().setValue("I2C_7segSpin3", 4);
     o().setValue("I2C_7segSpin4", 2);
+    // As the page rules leave them for 4 + 4 + 4 + 2 digits.
+    o().setEnabled("I2C_7segSpin3", true);
+    o().setEnabled("I2C_7segSpin4", true);
     EXPECT_EQ(only(WriteDisplayEntries),
               (Listing{"  I2C_Disp7      = I2C_TWI, iData;", "  I2C_7sDig1     = 4;",
                        "  I2C_7sDig2     = 4;", "  I2C_7sDig3     = 4;", "  I2C_7sDig4     = 2;"}));
@@ -148,6 +151,7 @@ TEST_F(DisplayEntriesTest, SevenSegmentDisplayOnAPort) {
     o().choose("NonMuxD7Chk");
     o().choose("ShiftLD7Chk");
     o().setChecked("DspBlankChk", false);
+    o().setBounds("Disp7StartSpin", 0, 5); // as the page rules bound it without mux and blank
     o().setValue("Disp7StartSpin", 5);
     o().choose("Disp7xDatChk");
     o().setValue("Disp7SizeSpin", 16);

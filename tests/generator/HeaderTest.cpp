@@ -1,4 +1,5 @@
 #include "GeneratorFixture.h"
+#include "tests/support/RecordingDialogs.h"
 
 namespace pramlet::test {
 namespace {

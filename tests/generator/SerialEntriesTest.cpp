@@ -131,7 +131,7 @@ TEST_F(SerialEntriesTest, SlipPorts) {
 }
 
 TEST_F(SerialEntriesTest, CanControllerOnlyWhenEnabledAndChecked) {
-    open("mega128g");
+    open("can128g");
     o().setChecked("CANimpChk", true);
     o().setValue("CANrxPipeSpin", 8);
     o().setValue("CANtxPipeSpin", 4);
@@ -178,7 +178,7 @@ TEST_F(SerialEntriesTest, Dds10OnSpiAndOnAPort) {
 }
 
 TEST_F(SerialEntriesTest, EntriesInTheirOrder) {
-    open("mega128g");
+    open("can128g");
     o().setChecked("DSS10chk", true);
     o().setItemIndex("DDS10portSpin", 1);
     o().setChecked("CANimpChk", true);

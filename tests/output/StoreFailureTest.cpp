@@ -2,8 +2,8 @@
 // file is intact or the new one complete, never a fragment, and the message says why.
 #include "config/Project.h"
 #include "output/StoreListing.h"
-#include "tests/device/TempDir.h"
-#include "tests/output/SmallDisk.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/SmallDisk.h"
 #include "tests/support/RecordingDialogs.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 // Drives the real wizard window offscreen: controller lists, navigation, option widgets,
 // build, listing window, store and print.
 
+#include "components/LayoutPlan.h"
 #include "components/widgets/VelGeneralGrid.h"
 #include "components/widgets/VelSpinEdit.h"
 #include "config/Project.h"
@@ -638,6 +639,45 @@ class TestMainWindow : public QObject {
         QCOMPARE(file->text(), QString("/tmp/out/blink"));
     }
 
+    void pagesAreBuiltWhenFirstNeededOrInIdleTime() {
+        RecordingDialogs d;
+        Project q(d);
+        q.start(PRAMLET_TEST_DATA "/config/", {});
+        MainWindow w(q);
+        QVERIFY(w.findChild<QWidget*>("GroupBox1"));
+        QVERIFY(!w.findChild<QWidget*>("AppNameEdit"));
+        // A page built after the project changed shows the project's state.
+        QVERIFY(q.clickControllerByName("mega16x"));
+        q.userType("AppNameEdit", "Blinky");
+        auto* app = qobject_cast<QLineEdit*>(w.optionWidget("AppNameEdit"));
+        QVERIFY(app);
+        QCOMPARE(app->text(), QString("Blinky"));
+        QVERIFY(app->isEnabled());
+        // The other pages follow while the window waits for the user.
+        w.show();
+        QTRY_VERIFY_WITH_TIMEOUT(w.findChild<QWidget*>("FramePortA"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(std::all_of(optionCatalogue().begin(), optionCatalogue().end(),
+                                             [&](const OptionDef& def) {
+                                                 return def.page < 0 || !hasContent(def) ||
+                                                        w.findChild<QWidget*>(
+                                                            QString::fromStdString(def.name));
+                                             }),
+                                 10000);
+    }
+
+    void aPageChangeShowsOnlyTheNewPage() {
+        selectController(2, "mega16x");
+        for (int page = 1; page < kPageCount; ++page) {
+            next();
+            for (int other = 0; other < kPageCount; ++other)
+                QCOMPARE(window->pages()->widget(other)->isVisible(), other == page);
+            QVERIFY(window->pages()->currentWidget()->updatesEnabled());
+        }
+        goToPage(0);
+        QVERIFY(window->pages()->currentWidget()->updatesEnabled());
+        QVERIFY(window->controllerTabs()->isVisible());
+    }
+
     void helpOpensTheHelpDocument() {
         RecordingDialogs d;
         Project q(d);
@@ -751,6 +791,92 @@ class TestMainWindow : public QObject {
         typeInto(pulse, "27");
         QCOMPARE(pulse->text(), QString("2.7"));
         QCOMPARE(project->opts().text("ServoPulseSpin"), std::string("2.7"));
+    }
+
+    // The keyboard in a port frame: the arrows only move, Space and Enter toggle the bit
+    // under the cursor.
+    void arrowKeysMoveOverThePortBitsWithoutTogglingThem() {
+        selectController(2, "mega16x");
+        goToPage(11);
+        TVelGeneralGrid* grid = widget<FramePortWidget>("FramePortC")->grid();
+        grid->setFocus();
+        const int ddr = project->frame(3).DDRStatus();
+        const int port = project->frame(3).PortStatus();
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Down, Qt::Key_Right, Qt::Key_Up,
+                            Qt::Key_Left, Qt::Key_Down})
+            QTest::keyClick(grid, key);
+        QCOMPARE(int(project->frame(3).DDRStatus()), ddr);
+        QCOMPARE(int(project->frame(3).PortStatus()), port);
+        // The cursor stands on a bit of the direction column (row 1 is bit 0).
+        QCOMPARE(grid->currentIndex().column(), 1);
+        const int bit = 1 << (grid->currentIndex().row() - 1);
+        QTest::keyClick(grid, Qt::Key_Space);
+        QCOMPARE(int(project->frame(3).DDRStatus()), ddr ^ bit);
+        QTest::keyClick(grid, Qt::Key_Return);
+        QCOMPARE(int(project->frame(3).DDRStatus()), ddr);
+        QTest::keyClick(grid, Qt::Key_Enter);
+        QCOMPARE(int(project->frame(3).DDRStatus()), ddr ^ bit);
+        QCOMPARE(int(project->frame(3).PortStatus()), port);
+    }
+
+    void movingIntoAControllerListLoadsNothing() {
+        selectController(2, "mega16x");
+        const QString title = window->windowTitle();
+        // Another family's tab: switching to it loads nothing, nor does the focus entering
+        // its list, from either side.
+        window->controllerTabs()->setCurrentIndex(0);
+        auto* list = static_cast<QListWidget*>(window->controllerTabs()->widget(0));
+        QVERIFY(list->selectedItems().isEmpty());
+        widget<TVelSpinEdit>("FreqSpin")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        list->setFocus(Qt::BacktabFocusReason);
+        list->setFocus(Qt::TabFocusReason);
+        QCOMPARE(project->cpu().CpuName, std::string("mega16x"));
+        QCOMPARE(window->windowTitle(), title);
+        QVERIFY(list->selectedItems().isEmpty());
+        // Space on the highlighted entry loads it as a click does.
+        QTest::keyClick(list, Qt::Key_Space);
+        QCOMPARE(list->selectedItems().size(), qsizetype(1));
+        QCOMPARE(project->cpu().CpuName, std::string("tiny256"));
+    }
+
+    void leavingAnUnchangedFieldRunsNothing() {
+        selectController(2, "mega16x");
+        buildAs("Blinky");
+        QVERIFY(widget<QCheckBox>("LedCheck")->isChecked());
+        auto* name = widget<QLineEdit>("AppNameEdit");
+        name->setFocus();
+        QTest::keyClick(name, Qt::Key_Tab);
+        QVERIFY(!name->hasFocus());
+        QVERIFY(widget<QCheckBox>("LedCheck")->isChecked());
+        QVERIFY(widget<QPushButton>("StoreBtn")->isEnabled());
+        // An edit still counts, even one that ends on the same text.
+        name->setFocus();
+        QTest::keyClick(name, Qt::Key_Backspace);
+        QTest::keyClicks(name, "y");
+        QTest::keyClick(name, Qt::Key_Tab);
+        QVERIFY(!widget<QCheckBox>("LedCheck")->isChecked());
+    }
+
+    void f1OpensTheHelpAtTheCurrentPage() {
+        RecordingDialogs d;
+        Project q(d);
+        q.start(PRAMLET_BIN_DIR "/", {});
+        MainWindow w(q);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(q.clickControllerByName("mega16"));
+        QVERIFY(q.next());
+        QTest::keyClick(&w, Qt::Key_F1);
+        auto* help = w.findChild<QWidget*>("HelpWindow");
+        QVERIFY(help);
+        QVERIFY(help->isVisible());
+        auto* browser = help->findChild<QTextBrowser*>("HelpBrowser");
+        QCOMPARE(browser->source().fragment(), QString("p2"));
+        while (q.page() < 12)
+            QVERIFY(q.next());
+        QTest::keyClick(&w, Qt::Key_F1);
+        QCOMPARE(browser->source().fragment(), QString("p12"));
     }
 
     void portFrameCellsToggleBits() {

@@ -25,6 +25,7 @@ Define
   SysTick        = 10;             {msec}
   StackSize      = $0032, iData;
   FrameSize      = $0032, iData;
+  FlashChksum    = ProgEnd;        {or absolute address}
 
 Implementation
 

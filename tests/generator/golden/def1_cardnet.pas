@@ -15,7 +15,7 @@ Define_Fuses
   FuseBits1  = [BOOTSZ0, BOOTSZ1, SPIEN];
   FuseBits2  = [M103C];
 
-Import SysTick, RC5Rxport, RC5Txport, TWImaster, SHT11drvr, FAT16, wzNet4, ROVAstack, WiegandPort;
+Import SysTick, ADCPort, I2Cport, RC5Rxport, RC5Txport, TWImaster, SHT11drvr, FAT16, wzNet4, ROVAstack, WiegandPort;
 
 From System Import LongWord, Processes, Tasks;
 
@@ -42,11 +42,16 @@ Define
   ROVAtimer      = Timer2;
   ROVAsockets    = 3;
   SHT11drvr      = SysTickChecked;
-  SHT11clk       = PinA, 3;       {Port, Pin#}
-  SHT11Dat       = PinA, 4;       {Port, Pin#}
+  SHT11clk       = PortA, 3;       {Port, Pin#}
+  SHT11Dat       = PortA, 4;       {Port, Pin#}
   RC5Rxport      = PinD, 2, positive; {Port, Pin#, polarity}
   RC5Txport      = negative;       {pulse polarity}
   RC5mode        = rc_7bit;        {command bit count}
+  ADCchans       = 8, iData, Int2;
+  ADCpresc       = 6;
+  I2Cport        = PortB;
+  I2Cdat         = 0;
+  I2Cclk         = 1;
   TWIpresc       = 1;
 
 uses UFAT16;

@@ -15,7 +15,7 @@ Define_Fuses
   FuseBits1  = [BOOTSZ0, BOOTSZ1, SPIEN];
   FuseBits2  = [M103C];
 
-Import SysTick, TWIslave;
+Import SysTick, I2Cport, TWIslave;
 
 From System Import ;
 
@@ -25,6 +25,9 @@ Define
   SysTick        = 10;             {msec}
   StackSize      = $0064, iData;
   FrameSize      = $0064, iData;
+  I2Cport        = PortD;
+  I2Cdat         = 2;
+  I2Cclk         = 3;
   TWImode        = HandShake;    {HandShake or Transparen}
   TWIbuffer      = 16, iData;       {buffer/packet size}
   TWIaddr        = 02;             {default slave address}

@@ -15,7 +15,7 @@ Define_Fuses
   FuseBits1  = [BOOTSZ0, BOOTSZ1, SPIEN];
   FuseBits2  = [M103C];
 
-Import SysTick, DDS10, SLIPport3;
+Import SysTick, SerPort, SerPort2, SerPort3, SerPort4, DDS10, SLIPport3;
 
 From System Import LongInt, Float;
 
@@ -25,6 +25,14 @@ Define
   SysTick        = 10;             {msec}
   StackSize      = $0064, iData;
   FrameSize      = $0064, iData;
+  SerPort        = 9600, ParEven;    {Baud, StopBits|Parity}
+  RxBuffer       = 32, iData;
+  TxBuffer       = 16, iData;
+  SerPort2       = 19200, Stop2;    {Baud, StopBits|Parity}
+  TxBuffer2      = 8, iData;
+  SerPort3       = 38400, Stop1;    {Baud, StopBits|Parity}
+  RxBuffer3      = 64, iData;
+  SerPort4       = 115200, ParOdd;    {Baud, StopBits|Parity}
   SLIPport3      = 19200;
   DDS10port      = SPI;
   DDS10Timer     = Timer1;

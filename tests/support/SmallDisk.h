@@ -2,7 +2,7 @@
 // A small file system of its own for store failures that a test cannot fake: a tmpfs
 // mounted on a fresh folder where the machine lets the test mount (as root), else nothing.
 
-#include "tests/device/TempDir.h"
+#include "tests/support/TempDir.h"
 
 #include <cerrno>
 #include <fcntl.h>
