@@ -287,7 +287,7 @@ Handler handlerFor(OptName option, Trigger trigger) {
 }
 
 Handler handlerFor(std::string_view option, Trigger trigger) {
-    if (!Options::has(option)) return Handler::None;
+    if (!findOption(option)) return H::None;
     return handlerFor(OptName::lookup(option), trigger);
 }
 

@@ -74,7 +74,7 @@ enum class Trigger { Click, Edit, Leave };
 
 // The handler the option calls for that action; Handler::None when it calls none.
 Handler handlerFor(OptName option, Trigger trigger);
-// The same for a name from outside; Handler::None for a name the catalogue lacks.
+// The same for a name known only at run time; Handler::None for a name the catalogue lacks.
 Handler handlerFor(std::string_view option, Trigger trigger);
 inline Handler handlerFor(const char* option, Trigger trigger) {
     return handlerFor(std::string_view(option), trigger);

@@ -51,9 +51,9 @@ std::string snapshot(const Project& p) {
 }
 
 void checkListing(const Project& p, const fuzz::ScratchDir& dir) {
-    const auto& l = p.listing;
-    if (l.size() < 2 || l.back() != "" || l[l.size() - 2] != "end " + p.AppName + ".")
-        broken("the listing does not end with \"end " + p.AppName + ".\" and an empty line");
+    const auto& l = p.listing();
+    if (l.size() < 2 || l.back() != "" || l[l.size() - 2] != "end " + p.AppName() + ".")
+        broken("the listing does not end with \"end " + p.AppName() + ".\" and an empty line");
     for (const std::string& line : l)
         if (line.find_first_of("\r\n") != std::string::npos)
             broken("a line break inside a listing line: " + line);

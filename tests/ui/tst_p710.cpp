@@ -161,3 +161,4 @@ class TestSpecialPages : public QObject {
 
 QTEST_MAIN(TestSpecialPages)
 #include "tst_p710.moc"
+#include "tests/support/RecordingDialogs.h"
