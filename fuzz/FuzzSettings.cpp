@@ -28,7 +28,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (problem.empty()) std::abort();
         return 0;
     }
-    if (!parsed->help && parsed->list == !parsed->device.empty()) std::abort();
+    // A command: help, the version, the option lines (with or without a controller), the
+    // controller list, or a build or summary for one controller.
+    const bool other = parsed->help || parsed->version || parsed->options;
+    if (!other && parsed->list == !parsed->device.empty()) std::abort();
     for (const CliSetting& s : parsed->settings) {
         if (s.option.empty()) std::abort();
         if (SettableOption(s.option, problem)) SettingValueAcceptable(s, problem);
