@@ -4,6 +4,7 @@
 #include "config/Handlers.h"
 #include "config/InputFilter.h"
 #include "config/Project.h"
+#include "tests/config/ProjectFixture.h"
 #include "tests/support/RecordingDialogs.h"
 
 #include <gtest/gtest.h>
@@ -14,36 +15,15 @@ namespace {
 using Items = std::vector<std::string>;
 using Entry = RecordingDialogs::Entry;
 
-class SoftDriverFixture : public ::testing::Test {
+class SoftDriverFixture : public ProjectFixture {
   protected:
-    RecordingDialogs dialogs;
-    Project p{dialogs};
-
     void SetUp() override { p.start(std::string(PRAMLET_TEST_DATA) + "/p456/", {}); }
-
-    void select(const std::string& name) {
-        while (p.page() > 0)
-            p.prev();
-        ASSERT_TRUE(p.clickControllerByName(name)) << name;
-        dialogs.entries.clear();
-    }
-    void gotoPage(int page) {
-        while (p.page() < page)
-            ASSERT_TRUE(p.next());
-        while (p.page() > page)
-            p.prev();
-    }
-    void enter(OptName option, const std::string& text) {
-        p.userType(option, text);
-        p.userLeave(option);
-    }
     // A value of the first page, then back to `page`.
     void onFirstPage(OptName option, const std::string& text, int page) {
         gotoPage(0);
         enter(option, text);
         gotoPage(page);
     }
-    const Options& o() const { return p.opts(); }
     const Derived& d() const { return p.derived(); }
 };
 

@@ -6,6 +6,7 @@
 //   tiny710    one timer, nothing else; ports B, D (D without direction register)
 
 #include "config/Project.h"
+#include "tests/config/ProjectFixture.h"
 #include "tests/support/RecordingDialogs.h"
 
 #include <gtest/gtest.h>
@@ -17,29 +18,9 @@ namespace pramlet::test {
 using V = std::vector<std::string>;
 using Entry = RecordingDialogs::Entry;
 
-class SpecialPagesFixture : public ::testing::Test {
+class SpecialPagesFixture : public ProjectFixture {
   protected:
-    RecordingDialogs dialogs;
-    Project p{dialogs};
-
     void SetUp() override { p.start(std::string(PRAMLET_TEST_DATA) + "/p710/", {}); }
-
-    void select(const std::string& name) {
-        while (p.page() > 0)
-            p.prev();
-        ASSERT_TRUE(p.clickControllerByName(name)) << name;
-        dialogs.entries.clear();
-    }
-    void gotoPage(int page) {
-        while (p.page() < page)
-            ASSERT_TRUE(p.next());
-        while (p.page() > page)
-            p.prev();
-    }
-    void enter(OptName option, const std::string& text) {
-        p.userType(option, text);
-        p.userLeave(option);
-    }
     // External RAM on the first page of a controller that has the memory interface.
     void externalRam(const std::string& bytes) {
         gotoPage(0);
@@ -52,7 +33,6 @@ class SpecialPagesFixture : public ::testing::Test {
     int count(const Entry& e) const {
         return static_cast<int>(std::count(dialogs.entries.begin(), dialogs.entries.end(), e));
     }
-    const Options& o() const { return p.opts(); }
 };
 
 const Entry kBeep{"beep", "", ""};
