@@ -4,7 +4,7 @@
 // the way: no exception but the fatal-message abort escapes, a page's rules run twice change
 // nothing, a completed listing ends with "end <name>." and an empty line, and the stored file
 // has CR LF only as line ends.
-#include "app/cli/UserSettings.h"
+#include "config/UserSettings.h"
 #include "config/Project.h"
 #include "fuzz/FuzzSupport.h"
 #include "generator/BuildApp.h"

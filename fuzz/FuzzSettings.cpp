@@ -2,7 +2,7 @@
 // files. Parsing answers with arguments or a reason; the checks of each setting and the
 // masked-edit matcher never fail on any text.
 #include "app/cli/Cli.h"
-#include "app/cli/UserSettings.h"
+#include "config/UserSettings.h"
 
 #include <cstddef>
 #include <cstdint>

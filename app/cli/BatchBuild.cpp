@@ -1,7 +1,7 @@
 #include "app/cli/BatchBuild.h"
 
 #include "app/cli/StderrDialogs.h"
-#include "app/cli/UserSettings.h"
+#include "config/UserSettings.h"
 #include "config/Format.h"
 #include "config/Project.h"
 #include "generator/BuildApp.h"

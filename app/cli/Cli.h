@@ -1,6 +1,7 @@
 #pragma once
 // The batch front end pramlet-cli, callable in-process.
 
+#include "config/UserSettings.h"
 #include "device/DataDirs.h"
 
 #include <optional>
@@ -10,10 +11,7 @@
 
 namespace pramlet {
 
-struct CliSetting {
-    std::string option; // control name
-    std::string value;  // as written after "="
-};
+using CliSetting = Setting;
 
 struct CliArgs {
     bool help = false;                // --help or -h: the help text, nothing else

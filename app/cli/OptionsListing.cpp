@@ -1,7 +1,7 @@
 #include "app/cli/OptionsListing.h"
 
 #include "app/cli/StderrDialogs.h"
-#include "app/cli/UserSettings.h"
+#include "config/UserSettings.h"
 #include "config/Project.h"
 
 #include <cstdio>

@@ -1,5 +1,5 @@
 #include "app/cli/Cli.h"
-#include "app/cli/UserSettings.h"
+#include "config/UserSettings.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // a non-zero status, and nothing half-written is reported as done.
 #include "app/cli/BatchBuild.h"
 #include "app/cli/Cli.h"
-#include "app/cli/UserSettings.h"
+#include "config/UserSettings.h"
 #include "config/Project.h"
 #include "generator/BuildApp.h"
 #include "tests/support/RecordingDialogs.h"

@@ -1,13 +1,16 @@
 #pragma once
-// A --set OPTION=VALUE of the batch front end, applied as the user would make the change in
-// the window: the click, selection, typing or cell clicks of that kind of option, each
-// followed by the option's change handler.
-
-#include "app/cli/Cli.h"
+// A setting OPTION=VALUE (the batch front end's --set, a line of a settings file), applied as
+// the user would make the change in the window: the click, selection, typing or cell clicks
+// of that kind of option, each followed by the option's change handler.
 
 #include <string>
 
 namespace pramlet {
+
+struct Setting {
+    std::string option; // control name
+    std::string value;  // as written after "="
+};
 
 class Project;
 struct OptionDef;
@@ -21,11 +24,11 @@ const OptionDef* SettableOption(const std::string& name, std::string& problem);
 // the project's state: control characters in any value, a supply voltage (the editable
 // choices ComboBoxVCC and VoltSpin) that is no decimal number from 1.8 to 5.0. The setting
 // must name a settable option.
-bool SettingValueAcceptable(const CliSetting& setting, std::string& problem);
+bool SettingValueAcceptable(const Setting& setting, std::string& problem);
 
 // Applies the setting on the current page. False, with the reason in `problem`, when the
 // option is disabled or hidden now or cannot take the value; the project is then unchanged.
-bool ApplySetting(Project& p, const CliSetting& setting, std::string& problem);
+bool ApplySetting(Project& p, const Setting& setting, std::string& problem);
 
 // Text a masked edit with that mask ("$>AA;1;_", "000", "0.0;1;_") accepts for `typed`, or
 // false when it accepts nothing of it.

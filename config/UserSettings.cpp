@@ -1,4 +1,4 @@
-#include "app/cli/UserSettings.h"
+#include "config/UserSettings.h"
 
 #include "config/InputFilter.h"
 #include "config/Project.h"
@@ -40,7 +40,7 @@ bool usable(const Options& o, const OptionDef& def, std::string& problem) {
     return true;
 }
 
-bool cannotTake(const CliSetting& s, std::string& problem) {
+bool cannotTake(const Setting& s, std::string& problem) {
     problem = "option " + s.option + " cannot take \"" + s.value + "\"";
     return false;
 }
@@ -90,7 +90,7 @@ void typeAndLeave(Project& p, OptName option, const std::string& text) {
     p.userLeave(option);
 }
 
-bool setCheckList(Project& p, const CliSetting& s, std::string& problem) {
+bool setCheckList(Project& p, const Setting& s, std::string& problem) {
     const OptionState& state = p.opts()[OptName::lookup(s.option)];
     std::vector<bool> wanted(state.itemChecked.size(), false);
     size_t from = 0;
@@ -116,7 +116,7 @@ bool setCheckList(Project& p, const CliSetting& s, std::string& problem) {
 }
 
 // "DDR/PORT": every bit that differs is one click on its cell, then the frame is left.
-bool setPortFrame(Project& p, const CliSetting& s, std::string& problem) {
+bool setPortFrame(Project& p, const Setting& s, std::string& problem) {
     const int ordinal = PortOrdinal(s.option.back());
     const auto slash = s.value.find('/');
     std::uint8_t ddr = 0, port = 0;
@@ -162,7 +162,7 @@ const OptionDef* SettableOption(const std::string& name, std::string& problem) {
     return def;
 }
 
-bool SettingValueAcceptable(const CliSetting& s, std::string& problem) {
+bool SettingValueAcceptable(const Setting& s, std::string& problem) {
     for (char c : s.value)
         if (static_cast<unsigned char>(c) < 32 || c == 127) {
             problem = "option " + s.option + " cannot take \"" + s.value +
@@ -178,7 +178,7 @@ bool SettingValueAcceptable(const CliSetting& s, std::string& problem) {
     return true;
 }
 
-bool ApplySetting(Project& p, const CliSetting& s, std::string& problem) {
+bool ApplySetting(Project& p, const Setting& s, std::string& problem) {
     const OptionDef* def = SettableOption(s.option, problem);
     if (!def || !usable(p.opts(), *def, problem)) return false;
     const OptionState& state = p.opts()[OptName::lookup(s.option)];
