@@ -1,9 +1,12 @@
 #include "config/OnChipPages.h"
 
+#include "config/PortLists.h"
 #include "config/Project.h"
 #include "config/SerialPorts.h"
 
 #include <initializer_list>
+#include <string>
+#include <vector>
 
 namespace pramlet {
 
@@ -226,6 +229,25 @@ void Page3Rules(Project& p) {
     pinChangeInterrupts(p);
     wiegand(p);
     slipPorts(p);
+}
+
+void OnChipControllerLoaded(Project& p) {
+    Options& o = p.opts();
+    const tCpuDesc& cpu = p.cpu();
+    const int xram = p.derived().ExternRam;
+    for (int n = 0; n < 8; ++n)
+        o.refill(kLEDportSpin(n), portListItems(cpu, PortList::Ports, xram, "none"));
+    o.refill("DDS10portSpin", portListItems(cpu, PortList::Ports, xram, "SPI"));
+    for (OptName list : OptNames{"IncrP4PortSpin", "WiegandPortSpin"})
+        o.refill(list, portListItems(cpu, PortList::Ports, xram));
+    o.setMax("ADCspin", cpu.ADCmax);
+
+    std::vector<std::string> ints;
+    for (int n = 0; n < 8; ++n)
+        if (cpu.Periph.has(static_cast<tPeriphT>(INT0 + n))) ints.push_back("INT" + std::to_string(n));
+    o.refill("WiegandIntSpin", ints);
+    o.setEnabled("WiegandChk", !ints.empty());
+    if (ints.empty()) p.ruleCheck("WiegandChk", false);
 }
 
 } // namespace pramlet

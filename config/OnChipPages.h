@@ -10,4 +10,8 @@ class Project;
 void Page2Rules(Project& p);
 void Page3Rules(Project& p);
 
+// A controller was loaded: the port lists of the LEDs, DDS10, the encoder and the Wiegand
+// reader, its interrupt list, and the ADC's channel bound follow that controller.
+void OnChipControllerLoaded(Project& p);
+
 } // namespace pramlet

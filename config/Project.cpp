@@ -4,7 +4,6 @@
 #include "config/OnChipPages.h"
 #include "config/OutputPage.h"
 #include "config/PortFusePages.h"
-#include "config/PortLists.h"
 #include "config/SoftDriverPages.h"
 #include "config/SpecialDriverPages.h"
 #include "config/SystemPages.h"
@@ -167,28 +166,9 @@ void Project::ListBox1ClickCheck() {
 
     runPageRules(0);
 
-    const int xram = fDerived.ExternRam;
-    static constexpr OptFamily<8> kLEDportSpin{"LEDportSpin", ""};
-    for (int n = 0; n < 8; ++n)
-        fOptions.refill(kLEDportSpin(n), portListItems(CurCPUData, PortList::Ports, xram, "none"));
-    fOptions.refill("ComboBoxRC5", portListItems(CurCPUData, PortList::Pins, xram));
-    fOptions.refill("DDS10portSpin", portListItems(CurCPUData, PortList::Ports, xram, "SPI"));
-    for (OptName list :
-         OptNames{"IncrP4PortSpin", "MMCsoftSpin", "SoftSPIportSpin1", "SoftSPIportSpin2",
-                  "LPTdatSpin", "LPTctrlSpin", "WiegandPortSpin"})
-        fOptions.refill(list, portListItems(CurCPUData, PortList::Ports, xram));
-
-    fOptions.setMax("ADCspin", CurCPUData.ADCmax);
-
-    std::vector<std::string> ints;
-    for (int n = 0; n < 8; ++n)
-        if (CurCPUData.Periph.has(static_cast<tPeriphT>(INT0 + n)))
-            ints.push_back("INT" + std::to_string(n));
-    fOptions.refill("WiegandIntSpin", ints);
-    fOptions.setEnabled("WiegandChk", !ints.empty());
-    if (ints.empty()) ruleCheck("WiegandChk", false);
-
-    fOptions.setEnabled("LPTTWIChk", CurCPUData.Periph.has(TWIport));
+    // The pages that own lists of the controller's ports and interrupts fill them anew.
+    OnChipControllerLoaded(*this);
+    SpecialDriverControllerLoaded(*this);
 }
 
 void Project::setTitle(int page) {

@@ -533,4 +533,13 @@ void I2CexpChkRule(Project& p) {
                 "or TWInetMaster import\r\nor TWInetMasterSlave import");
 }
 
+void SpecialDriverControllerLoaded(Project& p) {
+    Options& o = p.opts();
+    o.refill("ComboBoxRC5", ports(p, PortList::Pins));
+    for (OptName list :
+         OptNames{"MMCsoftSpin", "SoftSPIportSpin1", "SoftSPIportSpin2", "LPTdatSpin", "LPTctrlSpin"})
+        o.refill(list, ports(p, PortList::Ports));
+    o.setEnabled("LPTTWIChk", hasPeriph(p, TWIport));
+}
+
 } // namespace pramlet

@@ -12,6 +12,10 @@ void Page8Rules(Project& p);
 void Page9Rules(Project& p);
 void Page10Rules(Project& p);
 
+// A controller was loaded: the port lists of remote control, soft SPI, line printer and soft
+// MMC follow that controller; the TWI line printer needs its TWI port.
+void SpecialDriverControllerLoaded(Project& p);
+
 // The dependency checks that run before the page 9 rules when one of these is clicked.
 void LCDmultiTWIchkRule(Project& p);
 void LCDmultiSPIchkRule(Project& p);
