@@ -91,7 +91,7 @@ void TDeviceCatalogue::Scan() {
             const std::optional<tCpuFamily> family = FamilyOfFileName(file);
             if (!family) continue;
             const std::string path = d.path + file;
-            fLoader.SetIniEditorFileName(path);
+            fLoader.ScanIniEditorFileName(path);
             if (!fLoader.ReadError().empty())
                 fReadErrors.push_back("Cannot read \"" + path + "\": " + fLoader.ReadError());
             if (!fLoader.IniEditor().ReadBool("device", "HLL")) continue;

@@ -1,5 +1,7 @@
 #include "device/DeviceLoader.h"
 
+#include "device/FileRead.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <string_view>
@@ -102,10 +104,34 @@ bool BootAddressInFlash(std::int64_t wordAddress, std::int64_t flashBytes) {
 }
 
 void TDeviceLoader::SetIniEditorFileName(const std::string& fileName) {
-    if (fileName == fIniEditorFileName) return;
+    open(fileName, {});
+}
+
+void TDeviceLoader::ScanIniEditorFileName(const std::string& fileName) {
+    open(fileName, "device");
+}
+
+void TDeviceLoader::open(const std::string& fileName, std::string_view onlySection) {
+    if (fileName == fIniEditorFileName) {
+        if (onlySection.empty() && !fUnparsedText.empty()) {
+            fIniEditor = TIniDocument::FromText(fUnparsedText);
+            fUnparsedText.clear();
+        }
+        return;
+    }
     fIniEditorFileName = fileName;
-    fIniEditor = TIniDocument::FromFile(fileName, fReadError);
+    fUnparsedText.clear();
+    TFileRead read = ReadRegularFile(fileName);
     ++fFileReads;
+    fReadError = read.status == TFileRead::Failed ? read.reason : std::string();
+    if (read.status != TFileRead::Ok) {
+        fIniEditor = {};
+    } else if (onlySection.empty()) {
+        fIniEditor = TIniDocument::FromText(read.text);
+    } else {
+        fIniEditor = TIniDocument::FromText(read.text, onlySection);
+        fUnparsedText = std::move(read.text);
+    }
     if (!fReadError.empty())
         fDialogs.message(MsgKind::Error, "Cannot read \"" + fileName + "\": " + fReadError,
                          MsgButton::Ok);

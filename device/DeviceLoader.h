@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace pramlet {
 
@@ -31,6 +32,10 @@ class TDeviceLoader {
     // A file that exists but cannot be read also gives an empty document; the user is told
     // which file and why, and ReadError() keeps the reason until the next read.
     void SetIniEditorFileName(const std::string& fileName);
+    // The same for a catalogue scan, which reads the [device] section only: just that section
+    // is parsed, and IniEditor() holds no more until the description is used, when the rest is
+    // parsed from the text kept in memory, without reading the file again.
+    void ScanIniEditorFileName(const std::string& fileName);
     const std::string& ReadError() const { return fReadError; }
     Dialogs& dialogs() { return fDialogs; }
     const std::string& IniEditorFileName() const { return fIniEditorFileName; }
@@ -46,8 +51,11 @@ class TDeviceLoader {
     int FileReads() const { return fFileReads; }
 
   private:
+    void open(const std::string& fileName, std::string_view onlySection);
+
     Dialogs& fDialogs;
     TIniDocument fIniEditor;
+    std::string fUnparsedText; // the text of a scanned description, until it is used
     std::string fIniEditorFileName;
     std::string fReadError;
     int fFileReads = 0;

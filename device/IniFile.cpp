@@ -2,6 +2,7 @@
 
 #include "device/FileRead.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace pramlet {
@@ -77,6 +78,21 @@ std::string AsciiLower(std::string_view text) {
 }
 
 TIniDocument TIniDocument::FromText(std::string_view text) {
+    return FromText(text, {});
+}
+
+namespace {
+
+bool equalsLower(std::string_view text, std::string_view lower) {
+    return text.size() == lower.size() &&
+           std::equal(text.begin(), text.end(), lower.begin(), [](char a, char b) {
+               return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
+           });
+}
+
+} // namespace
+
+TIniDocument TIniDocument::FromText(std::string_view text, std::string_view onlySection) {
     constexpr std::string_view bom = "\xEF\xBB\xBF";
     if (text.substr(0, bom.size()) == bom) text.remove_prefix(bom.size());
 
@@ -90,7 +106,11 @@ TIniDocument TIniDocument::FromText(std::string_view text) {
 
         if (line.empty() || line.front() == ';') continue;
         if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {
-            current = &doc.fSections[AsciiLower(TrimControl(line.substr(1, line.size() - 2)))];
+            const std::string_view name = TrimControl(line.substr(1, line.size() - 2));
+            if (!onlySection.empty() && !equalsLower(name, onlySection))
+                current = nullptr;
+            else
+                current = &doc.fSections[AsciiLower(name)];
             continue;
         }
         if (!current) continue;

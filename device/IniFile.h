@@ -34,6 +34,9 @@ class TIniDocument {
   public:
     TIniDocument() = default;
     static TIniDocument FromText(std::string_view text);
+    // Only the section `onlySection` (given in lower case) of the text, as the whole parse
+    // would give it; the other sections are skipped without being stored.
+    static TIniDocument FromText(std::string_view text, std::string_view onlySection);
     // A file that does not exist or cannot be read gives an empty document.
     static TIniDocument FromFile(const std::string& fileName);
     // The same; `error` says why a file that exists could not be read (it is not a regular

@@ -144,14 +144,17 @@ MainWindow::MainWindow(Project& project, QWidget* parent)
     statusBar()->addPermanentWidget(fStatus1);
     statusBar()->addPermanentWidget(fLed);
 
-    fListForm = new TListForm(this);
-
     fProject.setFocusRequest([this](OptName name) { focusOption(name.name()); });
     fProject.addObserver([this](const std::vector<std::string>& names) { refresh(names); });
     refreshAll();
     resize(1240, 760);
     // The other pages are built while the user looks at the first one.
     QTimer::singleShot(200, this, &MainWindow::buildIdlePage);
+}
+
+TListForm* MainWindow::listForm() {
+    if (!fListForm) fListForm = new TListForm(this);
+    return fListForm;
 }
 
 MainWindow::~MainWindow() {
@@ -458,7 +461,7 @@ void MainWindow::BuildBtnClick() {
 void MainWindow::ShowBtnClick() {
     fProject.act([this] {
         if (fProject.readyCheck())
-            fProject.setListing(fListForm->showListing(fProject.listing(), fBuiltAppName));
+            fProject.setListing(listForm()->showListing(fProject.listing(), fBuiltAppName));
         fProject.buttonStates();
     });
 }

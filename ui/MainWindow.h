@@ -39,7 +39,8 @@ class MainWindow : public QMainWindow {
     QWidget* optionWidget(const std::string& name);
     QStackedWidget* pages() const { return fPages; }
     QTabWidget* controllerTabs() const { return fControllerTabs; }
-    TListForm* listForm() const { return fListForm; }
+    // The listing window, made when first needed (it is not part of the first page).
+    TListForm* listForm();
     QLabel* statusPanel(int n) const { return n == 0 ? fStatus0 : fStatus1; }
     QLabel* titleBar() const { return fTitle; }
 

@@ -201,6 +201,25 @@ TEST_F(DeviceLoaderTest, TheSameFileIsReadOnce) {
     EXPECT_EQ(loader.IniEditorFileName(), a);
 }
 
+TEST_F(DeviceLoaderTest, AScannedFileIsUsedWholeWithoutReadingItAgain) {
+    const std::string a = dir.write("A.dsc", "[memory]\nidatastart=$60\nidataend=$45F\n"
+                                             "[device]\ndevice=A\nHLL=true\n");
+    loader.ScanIniEditorFileName(a);
+    EXPECT_EQ(loader.IniEditor().ReadString("device", "device"), "A");
+    EXPECT_FALSE(loader.IniEditor().HasSection("memory")); // a scan parses [device] alone
+    dir.write("A.dsc", "[device]\ndevice=changed\n");
+    tCpuDesc cpu;
+    loader.LoadCPU(a, cpu);
+    EXPECT_EQ(loader.FileReads(), 1);
+    EXPECT_EQ(cpu.CpuName, "A");
+    EXPECT_EQ(cpu.DataSize, 0x400);
+    // A missing file scanned gives an empty document, loaded or not.
+    loader.ScanIniEditorFileName(dir.path() + "GONE.dsc");
+    EXPECT_FALSE(loader.IniEditor().HasSection("device"));
+    EXPECT_THROW(loader.LoadCPU(dir.path() + "GONE.dsc", cpu), ApplicationAbort);
+    EXPECT_EQ(loader.FileReads(), 2);
+}
+
 TEST(ParseFuseDefault, BitNamesJoinedByPlus) {
     const TByteLabels names = {"CKSEL0", "CKSEL1", "", "SUT0", "", "", "", "BODLEVEL"};
     EXPECT_EQ(ParseFuseDefault("CKSEL1+SUT0", names), 0x0A);

@@ -58,6 +58,20 @@ TEST(TIniDocument, FirstOfEqualKeysWinsAndRepeatedSectionsMerge) {
     EXPECT_EQ(ini.ReadSectionLines("a"), (std::vector<std::string>{"x", "y"}));
 }
 
+TEST(TIniDocument, OneSectionAloneIsParsedAsTheWholeTextGivesIt) {
+    const std::string text = "\xEF\xBB\xBF[Device]\nk=1\nK=2\nx\n[memory]\nk=9\n[ DEVICE ]\nm=4\ny\n"
+                             "[devices]\nk=7\n";
+    const auto whole = TIniDocument::FromText(text);
+    const auto one = TIniDocument::FromText(text, "device");
+    EXPECT_EQ(one.ReadInteger("device", "k", 0), 1);
+    EXPECT_EQ(one.ReadInteger("device", "m", 0), whole.ReadInteger("device", "m", 0));
+    EXPECT_EQ(one.ReadSectionLines("device"), whole.ReadSectionLines("device"));
+    EXPECT_EQ(one.ReadSectionLines("device"), (std::vector<std::string>{"x", "y"}));
+    EXPECT_FALSE(one.HasSection("memory"));
+    EXPECT_FALSE(one.HasSection("devices"));
+    EXPECT_TRUE(whole.HasSection("memory"));
+}
+
 TEST(TIniDocument, FlagIsTrueOnlyForLowerCaseTrue) {
     const auto ini = TIniDocument::FromText("[s]\na=true\nb=True\nc=TRUE\nd=1\ne=\nf= true \n");
     EXPECT_TRUE(ini.ReadBool("s", "a"));
