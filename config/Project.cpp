@@ -99,6 +99,33 @@ void Project::start(const std::string& homePath, const std::vector<std::string>&
     notify();
 }
 
+void Project::restart() {
+    fOptions = Options();
+    fOptions.setText("Tab", kPages[0].title);
+    fDerived = Derived();
+    CurCPUData = tCpuDesc();
+    fFrames = makePortFrames();
+    fFamilyTab = 0;
+    fWindowCaption = "Orvex Pramlet [AVR]";
+    fFileName.clear();
+    fAppName.clear();
+    fListing.clear();
+    fCPUchanged = false;
+    refillControllerLists();
+    SupplyCurrentRule(*this);
+    fPage = 0;
+    refresh();
+    for (const OptionState& s : fOptions.all())
+        fOptions.edit(OptName::lookup(s.def->name));
+    notify();
+}
+
+void Project::startLike(const Project& other) {
+    fDataDirs = other.fDataDirs;
+    fCatalogue.CopyListFrom(other.fCatalogue);
+    restart();
+}
+
 void Project::refillControllerLists() {
     for (int tab = 0; tab < kFamilyCount; ++tab) {
         const OptName list = controllerLists()[tab];

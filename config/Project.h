@@ -50,6 +50,14 @@ class Project {
 
     // Start-up: the program's directory, the command line, the catalogue scan, page 0.
     void start(const std::string& homePath, const std::vector<std::string>& args);
+    // Back to the state after start-up over the same catalogue, without scanning again:
+    // every option at its default, no controller chosen, page 0, nothing built, no listing,
+    // no file or application name. The observers hear of every option.
+    void restart();
+    // A project that has not started begins as `other` did, over a copy of its catalogue,
+    // without reading the description files again (only the chosen controller's one, when
+    // it is clicked).
+    void startLike(const Project& other);
     const std::string& HomePath() const { return fCatalogue.HomePath(); }
     // The installed and the user's description directories, scanned by start() after the
     // program's own one.

@@ -7,6 +7,7 @@
 #include <cctype>
 #include <charconv>
 #include <cstdint>
+#include <cstdio>
 
 namespace pramlet {
 
@@ -223,6 +224,32 @@ bool ApplySetting(Project& p, const Setting& s, std::string& problem) {
     case OptionKind::CheckList: return setCheckList(p, s, problem);
     case OptionKind::PortFrame: return setPortFrame(p, s, problem);
     default: return cannotTake(s, problem);
+    }
+}
+
+std::string SettingValue(const Project& p, const OptionDef& def) {
+    const OptionState& s = p.opts()[OptName::lookup(def.name)];
+    switch (def.kind) {
+    case OptionKind::CheckBox:
+    case OptionKind::OneOf: return s.checked ? "true" : "false";
+    case OptionKind::RadioGroup:
+        return s.itemIndex >= 0 && s.itemIndex < static_cast<int>(s.items.size())
+                   ? s.items[s.itemIndex]
+                   : std::string();
+    case OptionKind::CheckList: {
+        std::string on;
+        for (size_t i = 0; i < s.itemChecked.size(); ++i)
+            if (s.itemChecked[i]) on += (on.empty() ? "" : ",") + std::to_string(i);
+        return on;
+    }
+    case OptionKind::PortFrame: {
+        const TFramePort& frame = p.frame(PortOrdinal(def.name.back()));
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "$%02X/$%02X", frame.DDRStatus() & 0xFFu,
+                      frame.PortStatus() & 0xFFu);
+        return buf;
+    }
+    default: return s.text;
     }
 }
 

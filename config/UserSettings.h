@@ -30,6 +30,12 @@ bool SettingValueAcceptable(const Setting& setting, std::string& problem);
 // option is disabled or hidden now or cannot take the value; the project is then unchanged.
 bool ApplySetting(Project& p, const Setting& setting, std::string& problem);
 
+// The option's present value written as ApplySetting takes it: check boxes and group
+// members "true" or "false", choices and radio groups the chosen item's text (empty when
+// none), numbers and texts their text, check lists the checked items' numbers separated by
+// ",", port frames "$DD/$PP" (direction and value bytes).
+std::string SettingValue(const Project& p, const OptionDef& def);
+
 // Text a masked edit with that mask ("$>AA;1;_", "000", "0.0;1;_") accepts for `typed`, or
 // false when it accepts nothing of it.
 bool MaskAccepts(const std::string& mask, const std::string& typed, std::string& accepted);

@@ -36,6 +36,15 @@ void TDeviceCatalogue::SetHomePath(const std::string& directory) {
     if (!fHomePath.empty() && fHomePath.back() != '/') fHomePath += '/';
 }
 
+void TDeviceCatalogue::CopyListFrom(const TDeviceCatalogue& other) {
+    fHomePath = other.fHomePath;
+    fInstalledPath = other.fInstalledPath;
+    fUserPath = other.fUserPath;
+    fCPUList = other.fCPUList;
+    fReadErrors = other.fReadErrors;
+    fNames = other.fNames;
+}
+
 void TDeviceCatalogue::SetDataDirectories(const std::string& installed, const std::string& user) {
     fInstalledPath = installed;
     fUserPath = user;

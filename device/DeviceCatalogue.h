@@ -64,6 +64,9 @@ class TDeviceCatalogue {
     // A directory or a file that exists but cannot be read is reported to the user and kept
     // in ReadErrors(); the scan goes on with the rest.
     void Scan();
+    // The directories, the entries and the read errors of `other`, as its last scan left
+    // them; no file is read.
+    void CopyListFrom(const TDeviceCatalogue& other);
     // "Cannot read ..." messages of the last scan, in the order they came.
     const std::vector<std::string>& ReadErrors() const { return fReadErrors; }
 

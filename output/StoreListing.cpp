@@ -91,12 +91,17 @@ std::string StoreFailure::message() const {
 bool writeListingFile(const std::vector<std::string>& lines, const std::string& path,
                       const std::string& backupPath, StoreFailure& failure,
                       const ByteWriter& writer) {
-    const ByteWriter& put = writer ? writer : ByteWriter(systemWrite);
     std::string text;
     for (const auto& line : lines) {
         text += line;
         text += "\r\n";
     }
+    return writeTextFile(text, path, backupPath, failure, writer);
+}
+
+bool writeTextFile(const std::string& text, const std::string& path, const std::string& backupPath,
+                   StoreFailure& failure, const ByteWriter& writer) {
+    const ByteWriter& put = writer ? writer : ByteWriter(systemWrite);
 
     const std::string target = followLinks(path);
     struct stat st {};

@@ -49,4 +49,9 @@ bool writeListingFile(const std::vector<std::string>& lines, const std::string& 
                       const std::string& backupPath, StoreFailure& failure,
                       const ByteWriter& writer = {});
 
+// The same safe write for a text as it stands (no line ends added): the listing's file and
+// the settings file are written by it.
+bool writeTextFile(const std::string& text, const std::string& path, const std::string& backupPath,
+                   StoreFailure& failure, const ByteWriter& writer = {});
+
 } // namespace pramlet

@@ -23,6 +23,10 @@ namespace {
 constexpr const char* kUsage =
     "usage: pramlet-cli --device NAME [--devices DIR] [--app NAME]\n"
     "                   [--set OPTION=VALUE]... [-o FILE]\n"
+    "       pramlet-cli [--device NAME] --config FILE [--devices DIR] [--app NAME]\n"
+    "                   [--set OPTION=VALUE]... [-o FILE] [--save-config FILE]\n"
+    "       pramlet-cli --device NAME [--devices DIR] [--app NAME]\n"
+    "                   [--set OPTION=VALUE]... --save-config FILE [-o FILE]\n"
     "       pramlet-cli --device NAME [--devices DIR] [--set OPTION=VALUE]...\n"
     "                   --summary\n"
     "       pramlet-cli --list [--devices DIR]\n"
@@ -33,6 +37,10 @@ constexpr const char* kUsage =
 constexpr const char* kHelp =
     R"(usage: pramlet-cli --device NAME [--devices DIR] [--app NAME]
                    [--set OPTION=VALUE]... [-o FILE]
+       pramlet-cli [--device NAME] --config FILE [--devices DIR] [--app NAME]
+                   [--set OPTION=VALUE]... [-o FILE] [--save-config FILE]
+       pramlet-cli --device NAME [--devices DIR] [--app NAME]
+                   [--set OPTION=VALUE]... --save-config FILE [-o FILE]
        pramlet-cli --device NAME [--devices DIR] [--set OPTION=VALUE]...
                    --summary
        pramlet-cli --list [--devices DIR]
@@ -46,6 +54,12 @@ from the command line.
 Commands:
   --device NAME       build the program for controller NAME (letter case
                       ignored); the listing goes to standard output
+  --config FILE       apply the settings file FILE (see SETTINGS FILES): its
+                      controller and application name unless --device or
+                      --app is given, then its settings; a --set after
+                      --config wins over the file's line for the same option
+  --save-config FILE  write the settings of the run to FILE as a settings file;
+                      without -o (or --summary) nothing is built
   --summary           walk the pages as for a build, then print the output
                       page's summary instead of the program
   --list              list the controllers by family tab: the tab's caption,
@@ -91,6 +105,19 @@ OPTION LINES (--options), fields separated by one tab:
   masks of the bits that can change. Without --device the lines show the state
   after start-up, before any controller is chosen.
 
+SETTINGS FILES (*.pramlet), UTF-8 text, LF or CR LF line ends:
+  # pramlet settings 1      the first line, exactly
+  device = NAME             the controller
+  app = NAME                the application name
+  file = PATH               optional; kept for the wizard, -o names the output
+  OPTION = VALUE            one line per option that differs from what the
+                            pages give by themselves, VALUE as --set takes it
+  "#" starts a comment line, blank lines are ignored, blanks around "=" and at
+  the ends of a line are dropped; a value that begins or ends with a blank or
+  a quote mark stands in double quotes. Each key may stand once. The lines are
+  applied as --set items are, page by page. A line the controller cannot take
+  is reported as FILE:LINE and nothing is built.
+
 Messages of the wizard go to standard error, one line each: "<kind>: <text>".
 
 Exit status:
@@ -99,7 +126,8 @@ Exit status:
      characters)
   2  bad input: an unknown argument or device, a missing value, a page out of
      range, an unknown or disabled option, a value the option cannot take, a
-     file that cannot be written
+     settings file that cannot be read or is not well formed, a file that
+     cannot be written
 
 Examples:
   pramlet-cli --list
@@ -107,6 +135,8 @@ Examples:
   pramlet-cli --device tiny45 --set FreqSpin=8000 --set WatchDogSpin=None
   pramlet-cli --options --device mega328P --page 3
   pramlet-cli --device mega128 --set FramePortB='$0F/$01'
+  pramlet-cli --device mega328P --set FreqSpin=8000 --save-config blinky.pramlet
+  pramlet-cli --config blinky.pramlet -o Blinky.pas
 )";
 
 void listCatalogue(const TDeviceCatalogue& catalogue, std::ostream& out) {
@@ -135,7 +165,7 @@ std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args, std::s
             result.help = true;
             return result;
         }
-    bool given[5] = {}; // --devices, --device, --app, -o, --page
+    bool given[7] = {}; // --devices, --device, --app, -o, --page, --config, --save-config
     bool buildOption = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -188,9 +218,17 @@ std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args, std::s
         } else if (arg == "--app") {
             // An empty name is the user's choice; the build refuses it as too short.
             if (!value(result.app, 2, true)) return std::nullopt;
+            result.appGiven = true;
             buildOption = true;
         } else if (arg == "-o") {
             if (!value(result.outFile, 3, false)) return std::nullopt;
+            buildOption = true;
+        } else if (arg == "--config") {
+            if (!value(result.configFile, 5, false)) return std::nullopt;
+            result.setsBeforeConfig = result.settings.size();
+            buildOption = true;
+        } else if (arg == "--save-config") {
+            if (!value(result.saveConfig, 6, false)) return std::nullopt;
             buildOption = true;
         } else if (arg == "--set") {
             std::string setting;
@@ -217,6 +255,8 @@ std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args, std::s
             problem = "-o belongs to a build, not to --options";
         else if (given[2])
             problem = "--app belongs to a build, not to --options";
+        else if (given[5] || given[6])
+            problem = "--config and --save-config belong to a build, not to --options";
         else if (!result.settings.empty() && result.device.empty())
             problem = "--set with --options needs --device";
         if (!problem.empty()) return std::nullopt;
@@ -231,14 +271,23 @@ std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args, std::s
         return std::nullopt;
     }
     if (result.list && buildOption) {
-        problem = "--list takes no --device, --app, --set or -o";
+        problem = "--list takes no --device, --app, --set, --config, --save-config or -o";
         return std::nullopt;
     }
-    if (!result.list && result.device.empty()) {
+    if (!result.list && result.device.empty() && result.configFile.empty()) {
         problem = buildOption || result.summary
                       ? "--device is missing"
-                      : "nothing to do: give --device NAME, --list or --options";
+                      : "nothing to do: give --device NAME, --config FILE, --list or --options";
         return std::nullopt;
+    }
+    if (!result.saveConfig.empty() && !result.outFile.empty()) {
+        std::error_code ec1, ec2;
+        const fs::path a = fs::weakly_canonical(result.saveConfig, ec1);
+        const fs::path b = fs::weakly_canonical(result.outFile, ec2);
+        if (result.saveConfig == result.outFile || (!ec1 && !ec2 && a == b)) {
+            problem = "-o and --save-config name the same file: " + result.outFile;
+            return std::nullopt;
+        }
     }
     if (result.summary && given[3]) {
         problem = "--summary writes no program: it takes no -o";

@@ -22,9 +22,15 @@ struct CliArgs {
     std::string devicesDir;           // --devices DIR; empty: the program's own directory
     std::string device;               // --device NAME: build a program for that controller
     std::string app = "Demo";         // --app NAME
+    bool appGiven = false;            // --app was given (it wins over a settings file's app)
     std::vector<CliSetting> settings; // --set OPTION=VALUE, in command-line order
     std::string outFile;              // -o FILE; empty: the listing goes to `out`
     bool summary = false;             // --summary: the output page's summary, no build
+    std::string configFile;           // --config FILE: a settings file to apply
+    std::string saveConfig;           // --save-config FILE: the settings of the run go there
+    // The number of --set items before --config: the file's lines win over those, the items
+    // after it win over the file's lines for the same option.
+    std::size_t setsBeforeConfig = 0;
     // The installed and the user's description directories, scanned after the program's own
     // one; empty when --devices names the only directory.
     TDataDirs dataDirs;
@@ -36,7 +42,7 @@ std::string CliVersionText();
 
 // Reads the arguments after the program name. On a usage error returns nullopt and says why
 // in `problem`: an unknown argument, a missing or empty value, an option given twice, --list
-// together with build options.
+// together with build options, -o and --save-config naming the same file.
 std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args, std::string& problem);
 
 // The directory of the running program, with a trailing '/'.

@@ -58,28 +58,6 @@ std::string hexByte(unsigned v) {
     return buf;
 }
 
-std::string valueOf(const Project& p, const OptionDef& def, const OptionState& s) {
-    switch (def.kind) {
-    case OptionKind::CheckBox:
-    case OptionKind::OneOf: return s.checked ? "true" : "false";
-    case OptionKind::RadioGroup:
-        return s.itemIndex >= 0 && s.itemIndex < static_cast<int>(s.items.size())
-                   ? s.items[s.itemIndex]
-                   : std::string();
-    case OptionKind::CheckList: {
-        std::vector<std::string> on;
-        for (size_t i = 0; i < s.itemChecked.size(); ++i)
-            if (s.itemChecked[i]) on.push_back(std::to_string(i));
-        return join(on, ",");
-    }
-    case OptionKind::PortFrame: {
-        const TFramePort& frame = p.frame(PortOrdinal(def.name.back()));
-        return hexByte(frame.DDRStatus()) + "/" + hexByte(frame.PortStatus());
-    }
-    default: return s.text;
-    }
-}
-
 std::string takesOf(const Project& p, const OptionDef& def, const OptionState& s) {
     switch (def.kind) {
     case OptionKind::CheckBox: return "true|false";
@@ -126,7 +104,7 @@ std::string OptionLine(const Project& p, const OptionDef& def) {
     const OptionState& s = p.opts()[OptName::lookup(def.name)];
     const std::string caption = !s.caption.empty() ? s.caption : def.label;
     return std::to_string(def.page) + "\t" + def.name + "\t" + kindName(def) + "\t" +
-           stateName(p.opts(), def) + "\t" + field(valueOf(p, def, s)) + "\t" +
+           stateName(p.opts(), def) + "\t" + field(SettingValue(p, def)) + "\t" +
            field(takesOf(p, def, s)) + "\t" + field(caption);
 }
 
