@@ -281,10 +281,13 @@ std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args, std::s
         return std::nullopt;
     }
     if (!result.saveConfig.empty() && !result.outFile.empty()) {
-        std::error_code ec1, ec2;
-        const fs::path a = fs::weakly_canonical(result.saveConfig, ec1);
-        const fs::path b = fs::weakly_canonical(result.outFile, ec2);
-        if (result.saveConfig == result.outFile || (!ec1 && !ec2 && a == b)) {
+        // Links and "." or ".." followed as far as the paths exist.
+        auto resolved = [](const std::string& path) {
+            std::error_code ec;
+            const fs::path full = fs::weakly_canonical(fs::absolute(path, ec), ec);
+            return ec ? fs::path(path) : full;
+        };
+        if (resolved(result.saveConfig) == resolved(result.outFile)) {
             problem = "-o and --save-config name the same file: " + result.outFile;
             return std::nullopt;
         }

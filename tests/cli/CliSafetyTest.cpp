@@ -260,10 +260,12 @@ TEST(CliArguments, HelpAndStrictOptions) {
         EXPECT_EQ(out.str().rfind("usage: pramlet-cli --device NAME", 0), 0u);
         EXPECT_EQ(err.str(), "");
     }
+    const std::string listTakes =
+        "--list takes no --device, --app, --set, --config, --save-config or -o";
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-        {{"--list", "--app", "x"}, "--list takes no --device, --app, --set or -o"},
-        {{"--list", "--set", "FreqSpin=1"}, "--list takes no --device, --app, --set or -o"},
-        {{"--list", "-o", "x.pas"}, "--list takes no --device, --app, --set or -o"},
+        {{"--list", "--app", "x"}, listTakes},
+        {{"--list", "--set", "FreqSpin=1"}, listTakes},
+        {{"--list", "-o", "x.pas"}, listTakes},
         {{"--device", "tiny45g", "--device", "mega16g"}, "--device given twice"},
         {{"--device", "tiny45g", "--app", "a", "--app", "b"}, "--app given twice"},
         {{"--device", "tiny45g", "-o", "a", "-o", "b"}, "-o given twice"},

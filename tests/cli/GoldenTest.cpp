@@ -11,6 +11,7 @@
 // and review the diff of tests/generator/golden/ before committing it.
 
 #include "app/cli/Cli.h"
+#include "tests/cli/GoldenScenario.h"
 
 #include <gtest/gtest.h>
 
@@ -25,38 +26,10 @@ namespace fs = std::filesystem;
 namespace pramlet {
 namespace {
 
-std::vector<std::string> goldenNames() {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(PRAMLET_GOLDEN_DIR))
-        if (entry.path().extension() == ".args") names.push_back(entry.path().stem().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-std::string readFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(file)), {});
-}
-
-struct Scenario {
-    std::vector<std::string> args;
-    int status = 0;
-    std::string err; // expected standard error
-};
-
-Scenario readScenario(const fs::path& path) {
-    Scenario s;
-    std::istringstream text(readFile(path));
-    for (std::string line; std::getline(text, line);) {
-        if (line.rfind("#status ", 0) == 0)
-            s.status = std::stoi(line.substr(8));
-        else if (line.rfind("#stderr ", 0) == 0)
-            s.err += line.substr(8) + "\n";
-        else if (!line.empty() && line[0] != '#')
-            s.args.push_back(line);
-    }
-    return s;
-}
+using test::goldenNames;
+using test::readFile;
+using test::readScenario;
+using test::Scenario;
 
 std::vector<std::string> splitLines(const std::string& text) {
     std::vector<std::string> lines;
