@@ -287,36 +287,72 @@ SettingsText FormatSettings(const Project& p) {
         }
     };
 
+    // The options of a page that still differ from the wanted values.
+    auto missing = [&](int page) {
+        std::vector<const OptionDef*> out;
+        for (const OptionDef* def : settable)
+            if (def->page == page && SettingValue(replay, *def) != wanted[def->name])
+                out.push_back(def);
+        return out;
+    };
+    // Applies the wanted values of the page's options in `order`; an option that a later
+    // one of its page enables is reached by a further pass.
+    auto applyPage = [&](int page, const std::vector<const OptionDef*>& order) {
+        std::set<std::string, std::less<>> written;
+        for (int pass = 0; pass < 3; ++pass) {
+            bool progress = false;
+            for (const OptionDef* def : order) {
+                if (written.count(def->name)) continue;
+                const std::string& value = wanted[def->name];
+                if (SettingValue(replay, *def) == value) continue;
+                const Setting s{def->name, value};
+                std::string problem;
+                if (!SettingValueAcceptable(s, problem) || !ApplySetting(replay, s, problem))
+                    continue;
+                lines.push_back(s);
+                if (SettingValue(replay, *def) == value) {
+                    written.insert(def->name);
+                    progress = true;
+                } else {
+                    lines.pop_back();
+                    replayUpTo(page);
+                }
+            }
+            if (!progress) break;
+        }
+    };
+
     try {
         if (!startReplay()) {
             for (const OptionDef* def : settable)
                 result.unsaved.push_back(def->name);
             return result;
         }
-        std::set<std::string, std::less<>> written;
         for (int page = 0; page < kPageCount; ++page) {
             enterPage(replay, page);
-            // An option that a later one of its page enables is reached by a second pass.
-            for (int pass = 0; pass < 3; ++pass) {
-                bool progress = false;
-                for (const OptionDef* def : settable) {
-                    if (def->page != page || written.count(def->name)) continue;
-                    const std::string& value = wanted[def->name];
-                    if (SettingValue(replay, *def) == value) continue;
-                    const Setting s{def->name, value};
-                    std::string problem;
-                    if (!SettingValueAcceptable(s, problem) || !ApplySetting(replay, s, problem))
-                        continue;
-                    lines.push_back(s);
-                    if (SettingValue(replay, *def) == value) {
-                        written.insert(def->name);
-                        progress = true;
-                    } else {
-                        lines.pop_back();
-                        replayUpTo(page);
-                    }
-                }
-                if (!progress) break;
+            std::vector<const OptionDef*> order;
+            for (const OptionDef* def : settable)
+                if (def->page == page) order.push_back(def);
+            const size_t mark = lines.size();
+            applyPage(page, order);
+            const std::vector<const OptionDef*> left = missing(page);
+            if (left.empty()) continue;
+            // An option that another one of the page disables once set (the fuse bits of a
+            // fuse byte that is not built) is set first in a second try; the try that leaves
+            // fewer options differing is kept.
+            const std::vector<Setting> firstTry(lines.begin() + static_cast<long>(mark),
+                                                lines.end());
+            lines.resize(mark);
+            replayUpTo(page);
+            std::vector<const OptionDef*> secondOrder = left;
+            for (const OptionDef* def : order)
+                if (std::find(left.begin(), left.end(), def) == left.end())
+                    secondOrder.push_back(def);
+            applyPage(page, secondOrder);
+            if (missing(page).size() >= left.size()) {
+                lines.resize(mark);
+                lines.insert(lines.end(), firstTry.begin(), firstTry.end());
+                replayUpTo(page);
             }
         }
     } catch (const ApplicationAbort&) {
