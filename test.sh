@@ -15,6 +15,6 @@ cmake --build build-asan -j "$(nproc)"
 (cd build-asan &&
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --output-on-failure -j "$(nproc)")
-for target in ini device settings pipeline; do
+for target in ini device settings config pipeline; do
     tools/fuzz.sh "$target" "${PRAMLET_FUZZ_SECONDS:-60}"
 done

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs one libFuzzer target for a bounded time over a seed corpus made from the bundled
 # descriptions and the test data.
-#   tools/fuzz.sh TARGET SECONDS     TARGET: ini, device, settings or pipeline
+#   tools/fuzz.sh TARGET SECONDS     TARGET: ini, device, settings, config or pipeline
 # The targets come from a build with -DPRAMLET_FUZZ=ON (clang), by default in build-asan/
 # (PRAMLET_FUZZ_BUILD=DIR for another). The corpus grows in DIR/fuzz/corpus/TARGET across
 # runs; a crash leaves its input in DIR/fuzz/artifacts/ and ends the script with status 1.
@@ -29,6 +29,20 @@ ini | device)
     ;;
 settings)
     cp tests/generator/golden/*.args "$seeds/"
+    ;;
+config)
+    # Each golden program's arguments as a settings file.
+    n=0
+    for args in tests/generator/golden/*.args; do
+        { echo "# pramlet settings 1"
+          grep -v '^#' "$args" | awk '
+              prev == "--device" { print "device = " $0 }
+              prev == "--app" { print "app = " $0; app = 1 }
+              prev == "--set" { i = index($0, "="); print substr($0, 1, i - 1) " = " substr($0, i + 1) }
+              { prev = $0 }
+              END { if (!app) print "app = Demo" }'
+        } > "$seeds/$((n++))"
+    done
     ;;
 pipeline)
     # Each golden program's controller with its settings, and every test controller alone.

@@ -59,7 +59,7 @@ Commands:
                       --app is given, then its settings; a --set after
                       --config wins over the file's line for the same option
   --save-config FILE  write the settings of the run to FILE as a settings file;
-                      without -o (or --summary) nothing is built
+                      without -o nothing is built
   --summary           walk the pages as for a build, then print the output
                       page's summary instead of the program
   --list              list the controllers by family tab: the tab's caption,
