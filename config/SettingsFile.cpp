@@ -132,8 +132,7 @@ bool ParseSettings(std::string_view text, const std::string& fileName, SettingsF
         std::string_view raw = text.substr(from, ended ? end - from : std::string_view::npos);
         from = ended ? end + 1 : text.size();
         if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
-        if (const std::string problem = textProblem(raw); !problem.empty())
-            return fail(n, problem);
+        if (const std::string problem = textProblem(raw); !problem.empty()) return fail(n, problem);
         if (!ended) return fail(n, "the file ends inside this line: it was cut short");
 
         const std::string_view line = trim(raw);
@@ -153,8 +152,8 @@ bool ParseSettings(std::string_view text, const std::string& fileName, SettingsF
         const std::string value = unquote(trim(line.substr(eq + 1)));
         if (key.empty()) return fail(n, "a line without a name before \"=\"");
         if (const auto it = seen.find(key); it != seen.end())
-            return fail(n, key + " is given twice (first on line " + std::to_string(it->second) +
-                               ")");
+            return fail(n,
+                        key + " is given twice (first on line " + std::to_string(it->second) + ")");
         seen.emplace(key, n);
         if (key == "device") {
             if (value.empty()) return fail(n, "device needs the name of a controller");

@@ -83,8 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (s.why.empty() || s.line < 2) broken("a skipped setting without line or reason");
         const std::string written = FormatSettings(p).text;
         const SettingsFile again = readBack(written);
-        if (!LoadSettings(p, again.device, again.app, again.file, again.settings, skipped,
-                          problem))
+        if (!LoadSettings(p, again.device, again.app, again.file, again.settings, skipped, problem))
             broken("written device unknown: " + problem);
         if (!skipped.empty()) broken("a written line refused: " + skipped.front().why);
         if (FormatSettings(p).text != written) broken("written settings load to others");

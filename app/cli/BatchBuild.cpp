@@ -137,9 +137,8 @@ int runBatchBuild(const CliArgs& args, const std::string& dir, std::ostream& out
         }
         if (!args.saveConfig.empty()) {
             enterAppName(p, appName); // once: the build takes the name as it stands
-            const std::string outFile = !args.outFile.empty() ? args.outFile
-                                        : file.file       ? *file.file
-                                                          : std::string();
+            std::string outFile = args.outFile;
+            if (outFile.empty() && file.file) outFile = *file.file;
             p.opts().setText("FNameEdit", outFile);
             std::vector<std::string> unsaved;
             StoreFailure failure;

@@ -51,8 +51,7 @@ TEST_P(SettingsRoundTrip, SavedSettingsBuildTheSameProgramAndSummary) {
 
     const CliRun built = cli({"--config", saved});
     EXPECT_EQ(built.status, scenario.status) << built.err;
-    const std::string golden =
-        test::readFile(fs::path(PRAMLET_GOLDEN_DIR) / (GetParam() + ".pas"));
+    const std::string golden = test::readFile(fs::path(PRAMLET_GOLDEN_DIR) / (GetParam() + ".pas"));
     EXPECT_TRUE(built.out == golden) << "settings:\n" << test::readFile(saved);
 
     std::vector<std::string> summaryArgs = scenario.args;
@@ -83,8 +82,8 @@ class CliSettings : public ::testing::Test {
 
 TEST_F(CliSettings, SaveWritesTheChangedOptionsInPageOrder) {
     const CliRun r = cli({"--device", "Tiny45G", "--app", "my app", "--set", "MultiTaskChk=true",
-                          "--set", "FreqSpin=8000", "--set", "WatchDogSpin=None",
-                          "--save-config", dir.path() + "a.pramlet"});
+                          "--set", "FreqSpin=8000", "--set", "WatchDogSpin=None", "--save-config",
+                          dir.path() + "a.pramlet"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "pramlet-cli: warning: no spaces in name possible! \"my app\" is built as "
@@ -119,9 +118,9 @@ TEST_F(CliSettings, TheCommandLineWinsOverTheFile) {
     const std::string out = dir.path() + "o.pramlet";
     // --device and --app over the file's; a --set after --config over its line, one before
     // it under the file's line.
-    CliRun r = cli({"--set", "FreqSpin=4000", "--set", "WatchDogSpin=1 sec", "--config", file,
-                    "--device", "mega16g", "--app", "Other", "--set", "SysTickSpin=30",
-                    "--save-config", out});
+    CliRun r =
+        cli({"--set", "FreqSpin=4000", "--set", "WatchDogSpin=1 sec", "--config", file, "--device",
+             "mega16g", "--app", "Other", "--set", "SysTickSpin=30", "--save-config", out});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(test::readFile(out), "# pramlet settings 1\ndevice = mega16g\napp = Other\n"
                                    "FreqSpin = 8000\nSysTickSpin = 30\nWatchDogSpin = 1 sec\n");

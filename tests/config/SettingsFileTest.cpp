@@ -91,9 +91,13 @@ TEST(SettingsParse, NotASettingsFile) {
 }
 
 TEST(SettingsParse, GarbageIsRefusedWithItsLine) {
-    EXPECT_EQ(parseError(kHead + std::string("FreqSpin = 80\0" "00\n", 17)),
+    EXPECT_EQ(parseError(kHead + std::string("FreqSpin = 80\0"
+                                             "00\n",
+                                             17)),
               "p.pramlet:4: NUL byte: this is no text file");
-    EXPECT_EQ(parseError(std::string("\x7F" "ELF\x02\x01\x01\x00\x00", 9)),
+    EXPECT_EQ(parseError(std::string("\x7F"
+                                     "ELF\x02\x01\x01\x00\x00",
+                                     9)),
               "p.pramlet:1: control character \\x7F");
     EXPECT_EQ(parseError(kHead + "app2 = caf\xE9\n"), "p.pramlet:4: invalid UTF-8 (byte \\xE9)");
     // Overlong forms and surrogates are no UTF-8 either; a sequence cut by the line end.
@@ -169,8 +173,8 @@ class SettingsReplay : public test::ProjectFixture {
 TEST_F(SettingsReplay, SkippedSettingsAreListedAndLeaveTheProjectUnchanged) {
     select("mega16x");
     const std::vector<SettingLine> settings = {
-        {{"NoSuchSpin", "1"}, 4},      {{"FreqSpin", "8000"}, 5},     {{"FreqSpin2", "1"}, 6},
-        {{"WatchDogSpin", "12 s"}, 7}, {{"Baud3Spin", "19200"}, 8},   {{"ComboBoxVCC", "9"}, 9},
+        {{"NoSuchSpin", "1"}, 4},      {{"FreqSpin", "8000"}, 5},      {{"FreqSpin2", "1"}, 6},
+        {{"WatchDogSpin", "12 s"}, 7}, {{"Baud3Spin", "19200"}, 8},    {{"ComboBoxVCC", "9"}, 9},
         {{"MultiTaskChk", "yes"}, 10}, {{"BootBlockChk", "true"}, 11}, {{"FreqSpin", "x"}, 12},
     };
     const std::vector<SkippedSetting> skipped = ReplaySettings(p, settings);

@@ -86,7 +86,8 @@ class User {
             }
             [[fallthrough]];
         case OptionKind::RadioGroup:
-            return s.items.empty() ? std::string() : s.items[below(static_cast<int>(s.items.size()))];
+            return s.items.empty() ? std::string()
+                                   : s.items[below(static_cast<int>(s.items.size()))];
         case OptionKind::Text:
             if (!def.mask.empty()) return maskedText(def.mask);
             {
@@ -184,7 +185,8 @@ TEST(SettingsRoundTrip, RandomConfigurationsOfTheBundledControllersComeBack) {
         Project fresh(freshDialogs);
         if (n % 50 == 0) fresh.start(std::string(PRAMLET_SOURCE_DIR) + "/devices/", {});
         Project& q = n % 50 == 0 ? fresh : loaded;
-        ASSERT_TRUE(LoadSettings(q, file.device, file.app, file.file, file.settings, skipped, error))
+        ASSERT_TRUE(
+            LoadSettings(q, file.device, file.app, file.file, file.settings, skipped, error))
             << error;
 
         const std::string context = "configuration " + std::to_string(n) + " on " + name +
@@ -197,8 +199,8 @@ TEST(SettingsRoundTrip, RandomConfigurationsOfTheBundledControllersComeBack) {
         std::string problem;
         for (const OptionDef& def : optionCatalogue()) {
             if (!SettableOption(def.name, problem)) continue;
-            const bool unsaved = std::find(saved.unsaved.begin(), saved.unsaved.end(),
-                                           def.name) != saved.unsaved.end();
+            const bool unsaved = std::find(saved.unsaved.begin(), saved.unsaved.end(), def.name) !=
+                                 saved.unsaved.end();
             const std::string a = SettingValue(p, def), b = SettingValue(q, def);
             if ((a != b && !unsaved) || (unsaved && usable(p.opts(), def)))
                 unexpected += def.name + "=" + a + " | " + b + (unsaved ? " (unsaved)\n" : "\n");
@@ -210,8 +212,8 @@ TEST(SettingsRoundTrip, RandomConfigurationsOfTheBundledControllersComeBack) {
         if (!same) {
             ++failures;
             ADD_FAILURE() << context;
-            EXPECT_TRUE(skipped.empty()) << "skipped: " << skipped.front().option << ": "
-                                         << skipped.front().why;
+            EXPECT_TRUE(skipped.empty())
+                << "skipped: " << skipped.front().option << ": " << skipped.front().why;
             EXPECT_EQ(unexpected, "");
             EXPECT_EQ(again, saved.text);
         }
