@@ -909,6 +909,7 @@ Page outPutShhet() {
         {.name = "PrintBtn", .parent = "GroupBox27", .kind = Button, .caption = "print", .hint = "print temporary Application source"},
         {.name = "FNameEdit", .parent = "GroupBox27", .kind = Text, .label = "File Name"},
         {.name = "ShowBtn", .parent = "GroupBox27", .kind = Button, .caption = "show", .hint = "show temporary Application source"},
+        {.name = "PreviewBtn", .parent = "GroupBox27", .kind = Button, .caption = "preview", .hint = "show the program as a build would write it now, following every change (F5)"},
         {.name = "BuildBtn", .parent = "GroupBox27", .kind = Button, .caption = "Build Application", .hint = "build temporary Application"},
 
         {.name = "GroupBox93", .kind = GroupBox, .caption = "Diverse"},

@@ -46,6 +46,23 @@ std::string AppNameProblem(const std::string& name) {
     return {};
 }
 
+WrittenProgram WriteProgram(const Project& p, const std::string& name) {
+    // Everything the sections need beyond the project's state is computed here, once, so that
+    // the writers only read.
+    const BuildValues values = PrepareBuild(p, name);
+    const BuildInput in(p, values);
+    WrittenProgram program;
+    try {
+        for (SectionWriter write : kSections) {
+            if (write == WriteBootBlock) program.warning = values.baudWarning;
+            write(in, program.lines);
+        }
+    } catch (const BuildEnded& ended) {
+        program.ended = ended.what();
+    }
+    return program;
+}
+
 bool BuildApp(Project& p) {
     const std::string name = p.opts().text("AppNameEdit");
     if (characterCount(name) < 3) {
@@ -59,32 +76,25 @@ bool BuildApp(Project& p) {
         return false;
     }
     p.setAppName(name);
-    // Everything the sections need beyond the project's state is computed here, once, so that
-    // the writers only read.
+    WrittenProgram program = WriteProgram(p, name);
+    // The values the build computed stay with the project, as the fuse and serial pages
+    // leave theirs.
     const BuildValues values = PrepareBuild(p, name);
     Derived& d = p.derived();
     d.Current = values.Current;
     d.Voltage1 = values.Voltage1;
     d.ps = values.ps;
     d.psh = values.psh;
-    const BuildInput in(p, values);
-    Listing lines;
-    try {
-        for (SectionWriter write : kSections) {
-            // The divisor's warning comes when the boot block is reached; it does not stop
-            // the build.
-            if (write == WriteBootBlock && !values.baudWarning.empty())
-                p.dialogs().message(MsgKind::Error, values.baudWarning, MsgButton::Ignore);
-            write(in, lines);
-        }
-    } catch (const BuildEnded& ended) {
-        p.dialogs().message(MsgKind::Error, ended.what(), MsgButton::Retry);
+    // The divisor's warning comes when the boot block is reached; it does not stop the build.
+    if (!program.warning.empty())
+        p.dialogs().message(MsgKind::Error, program.warning, MsgButton::Ignore);
+    p.setListing(std::move(program.lines));
+    if (!program.ended.empty()) {
+        p.dialogs().message(MsgKind::Error, program.ended, MsgButton::Retry);
         // A partial listing must never be shown or stored.
-        p.setListing(std::move(lines));
         p.setBuilt(false);
         return false;
     }
-    p.setListing(std::move(lines));
     p.setBuilt(true);
     return true;
 }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace pramlet {
 
@@ -16,6 +17,20 @@ inline constexpr std::size_t kMaxAppNameLength = 64;
 // characters, more than kMaxAppNameLength characters) as the window's message; empty when
 // nothing is.
 std::string AppNameProblem(const std::string& name);
+
+// A program as a build of the project's current state writes it, with the messages the build
+// would show instead of showing them.
+struct WrittenProgram {
+    std::vector<std::string> lines; // all of the program, or the lines before the build ended
+    // The baud divisor's warning, given when the boot block is reached; empty: none.
+    std::string warning;
+    // The message of the section that ended the build early; empty: the program is complete.
+    std::string ended;
+};
+
+// Writes the program of the project's current state under the application name `name`
+// (checked by the caller) without changing the project or showing anything.
+WrittenProgram WriteProgram(const Project& p, const std::string& name);
 
 // Writes the program into the project's listing. True when the listing is complete and the
 // built flag set; false when the name was refused (nothing changed: too short, too long or
