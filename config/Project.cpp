@@ -61,6 +61,14 @@ Project::Project(Dialogs& dialogs) : fDialogs(dialogs), fLoader(dialogs), fCatal
     fOptions.setText("Tab", kPages[0].title);
 }
 
+Project::Project(const Project& other, Dialogs& dialogs)
+    : fDialogs(dialogs), fOptions(other.fOptions), fDerived(other.fDerived),
+      CurCPUData(other.CurCPUData), fLoader(dialogs), fCatalogue(other.fCatalogue, fLoader),
+      fDataDirs(other.fDataDirs), fFrames(other.fFrames), fFamilyTab(other.fFamilyTab),
+      fPage(other.fPage), fWindowCaption(other.fWindowCaption), fFileName(other.fFileName),
+      fAppName(other.fAppName), fCPUchanged(other.fCPUchanged),
+      fDecimalPoint(other.fDecimalPoint) {}
+
 TFramePort& Project::frame(int ordinal) {
     return fFrames.at(static_cast<size_t>(ordinal - 1));
 }
@@ -243,6 +251,9 @@ void Project::prev() {
 }
 
 void Project::userChanged(OptName option, Trigger trigger) {
+    // The observers hear of every user action, also of one that changes only derived values
+    // or a port frame's bits (leaving a frame): its option counts as changed.
+    fOptions.edit(option);
     runHandler(handlerFor(option, trigger), option);
     notify();
 }

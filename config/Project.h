@@ -34,6 +34,12 @@ const PageInfo& pageInfo(int page);
 class Project {
   public:
     explicit Project(Dialogs& dialogs);
+    // A copy of the state of `other` (its stored listing excepted) that talks to the user
+    // through `dialogs`, with no observers and no focus requests: a sandbox for running
+    // rules without the user seeing them. Its loader holds no description file yet.
+    Project(const Project& other, Dialogs& dialogs);
+    Project(const Project&) = delete;
+    Project& operator=(const Project&) = delete;
 
     Options& opts() { return fOptions; }
     const Options& opts() const { return fOptions; }

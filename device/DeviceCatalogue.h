@@ -44,6 +44,11 @@ struct TCpuEntry {
 class TDeviceCatalogue {
   public:
     explicit TDeviceCatalogue(TDeviceLoader& loader) : fLoader(loader) {}
+    // The entries of `other`, scanned through `loader` from now on.
+    TDeviceCatalogue(const TDeviceCatalogue& other, TDeviceLoader& loader)
+        : fLoader(loader), fHomePath(other.fHomePath), fInstalledPath(other.fInstalledPath),
+          fUserPath(other.fUserPath), fCPUList(other.fCPUList), fReadErrors(other.fReadErrors),
+          fNames(other.fNames) {}
 
     // The directory with the description files; a trailing '/' is added when missing.
     void SetHomePath(const std::string& directory);

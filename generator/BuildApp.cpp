@@ -35,6 +35,22 @@ const SectionWriter kSections[] = {
 };
 // clang-format on
 
+// Keeps the texts of the messages instead of showing them; questions are answered No.
+class KeptMessages : public Dialogs {
+  public:
+    std::vector<std::string> texts;
+    void message(MsgKind, const std::string& text, MsgButton) override { texts.push_back(text); }
+    bool askYesNo(const std::string& text) override {
+        texts.push_back(text);
+        return false;
+    }
+    bool askYesAbort(const std::string& text) override {
+        texts.push_back(text);
+        return false;
+    }
+    void beep() override {}
+};
+
 } // namespace
 
 std::string AppNameProblem(const std::string& name) {
@@ -60,6 +76,17 @@ WrittenProgram WriteProgram(const Project& p, const std::string& name) {
     } catch (const BuildEnded& ended) {
         program.ended = ended.what();
     }
+    return program;
+}
+
+WrittenProgram WriteProgramAhead(const Project& p, const std::string& name) {
+    if (p.page() >= kPageCount - 1) return WriteProgram(p, name);
+    KeptMessages said;
+    Project ahead(p, said);
+    while (ahead.page() < kPageCount - 1 && ahead.next()) {
+    }
+    WrittenProgram program = WriteProgram(ahead, name);
+    program.onTheWay = std::move(said.texts);
     return program;
 }
 

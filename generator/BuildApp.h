@@ -26,11 +26,19 @@ struct WrittenProgram {
     std::string warning;
     // The message of the section that ended the build early; empty: the program is complete.
     std::string ended;
+    // What the pages still ahead of the user say on the way to the output page, in order
+    // (WriteProgramAhead only).
+    std::vector<std::string> onTheWay;
 };
 
 // Writes the program of the project's current state under the application name `name`
 // (checked by the caller) without changing the project or showing anything.
 WrittenProgram WriteProgram(const Project& p, const std::string& name);
+
+// The program a build on the output page would write if the user went on there now: the
+// pages ahead run their rules, as on entering them, on a copy of the project, and what they
+// would show is handed back. The project stays as it is.
+WrittenProgram WriteProgramAhead(const Project& p, const std::string& name);
 
 // Writes the program into the project's listing. True when the listing is complete and the
 // built flag set; false when the name was refused (nothing changed: too short, too long or

@@ -144,7 +144,14 @@ void FramePortWidget::refresh() {
 }
 
 void FramePortWidget::toggle(int col, int row) {
-    if (fProject.frame(ordinal()).VelGeneralGridPortsSelectCell(col, row)) refresh();
+    bool toggled = false;
+    // The frame's bits are no option state: the frame's option is reported as changed, so
+    // that the project's observers (the preview) hear of the click.
+    fProject.act([&] {
+        toggled = fProject.frame(ordinal()).VelGeneralGridPortsSelectCell(col, row);
+        if (toggled) fProject.opts().edit(OptName::lookup(fName));
+    });
+    if (toggled) refresh();
 }
 
 bool FramePortWidget::eventFilter(QObject* watched, QEvent* event) {

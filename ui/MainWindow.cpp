@@ -9,6 +9,7 @@
 #include "ui/ListForm.h"
 #include "ui/OptionBinders.h"
 #include "ui/PageView.h"
+#include "ui/PreviewWindow.h"
 #include "ui/PrintListing.h"
 
 #include <QApplication>
@@ -130,6 +131,9 @@ MainWindow::MainWindow(Project& project, QWidget* parent)
     // F1 opens the help at the current page's section, from any page.
     auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
     connect(helpKey, &QShortcut::activated, this, &MainWindow::helpForPage);
+    // F5 opens the preview, from any page.
+    auto* previewKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    connect(previewKey, &QShortcut::activated, this, [this] { runCommand("PreviewBtn"); });
 
     const OptionDef* status = findOption("StatusLine");
     fStatus0 = new QLabel(status && !status->items.empty() ? qs(status->items[0]) : "", this);
@@ -265,6 +269,7 @@ void MainWindow::runCommand(const std::string& name) {
         {"BuildBtn", &MainWindow::BuildBtnClick}, {"ShowBtn", &MainWindow::ShowBtnClick},
         {"StoreBtn", &MainWindow::StoreBtnClick}, {"PrintBtn", &MainWindow::PrintBtnClick},
         {"HelpBtn", &MainWindow::HelpBtnClick},   {"InfoBtn", &MainWindow::InfoBtnClick},
+        {"PreviewBtn", &MainWindow::PreviewBtnClick},
     };
     if (auto it = commands.find(name); it != commands.end()) {
         auto method = it->second;
@@ -464,6 +469,11 @@ void MainWindow::ShowBtnClick() {
             fProject.setListing(listForm()->showListing(fProject.listing(), fBuiltAppName));
         fProject.buttonStates();
     });
+}
+
+void MainWindow::PreviewBtnClick() {
+    if (!fPreview) fPreview = new PreviewWindow(fProject, this);
+    fPreview->open();
 }
 
 void MainWindow::StoreBtnClick() {

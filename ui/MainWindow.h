@@ -24,6 +24,7 @@ class QTabWidget;
 
 namespace pramlet {
 
+class PreviewWindow;
 class TListForm;
 
 class MainWindow : public QMainWindow {
@@ -41,12 +42,15 @@ class MainWindow : public QMainWindow {
     QTabWidget* controllerTabs() const { return fControllerTabs; }
     // The listing window, made when first needed (it is not part of the first page).
     TListForm* listForm();
+    // The preview window; none until it is first opened.
+    PreviewWindow* preview() const { return fPreview; }
     QLabel* statusPanel(int n) const { return n == 0 ? fStatus0 : fStatus1; }
     QLabel* titleBar() const { return fTitle; }
 
     // Commands of the buttons, callable by tests.
     void BuildBtnClick();
     void ShowBtnClick();
+    void PreviewBtnClick(); // also F5, from any page
     void StoreBtnClick();
     void PrintBtnClick();
     void HelpBtnClick();
@@ -95,6 +99,7 @@ class MainWindow : public QMainWindow {
     QLabel* fStatus1 = nullptr;
     QCheckBox* fLed = nullptr;
     TListForm* fListForm = nullptr;
+    PreviewWindow* fPreview = nullptr;
     BindContext fContext;
     std::vector<bool> fBuilt; // by page
     std::map<std::string, Bound> fBound;

@@ -127,6 +127,21 @@ TEST_F(PortPagesTest, MaskChangesAreReportedToTheObservers) {
     EXPECT_EQ(std::find(seen.begin(), seen.end(), "FramePortB"), seen.end());
 }
 
+// Leaving a frame changes derived values only; the observers hear of it all the same, so
+// that whoever shows the program follows the bits just clicked.
+TEST_F(PortPagesTest, LeavingAFrameIsReportedToTheObservers) {
+    open("pfmega", 11);
+    std::vector<std::string> seen;
+    p.addObserver([&](const std::vector<std::string>& changed) {
+        seen.insert(seen.end(), changed.begin(), changed.end());
+    });
+    ASSERT_FALSE(p.built());
+    ASSERT_TRUE(frame('B').VelGeneralGridPortsSelectCell(1, 1));
+    p.userLeave("FramePortB");
+    EXPECT_TRUE(ddrUsed('B'));
+    EXPECT_NE(std::find(seen.begin(), seen.end(), "FramePortB"), seen.end());
+}
+
 TEST_F(FusePageTest, ListsAreFilledFromTheNewController) {
     open("pfmega", 14);
     EXPECT_FALSE(p.CPUchanged());

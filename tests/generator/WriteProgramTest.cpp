@@ -18,6 +18,14 @@ struct Snapshot {
     bool operator==(const Snapshot&) const = default;
 };
 
+bool sameState(const OptionState& a, const OptionState& b) {
+    return a.checked == b.checked && a.text == b.text && a.enabled == b.enabled &&
+           a.visible == b.visible && a.items == b.items && a.itemIndex == b.itemIndex &&
+           a.itemChecked == b.itemChecked && a.itemEnabled == b.itemEnabled &&
+           a.minValue == b.minValue && a.maxValue == b.maxValue && a.used == b.used &&
+           a.caption == b.caption && a.hint == b.hint;
+}
+
 Snapshot snapshot(const Project& p) {
     const Derived& d = p.derived();
     return {p.built(), p.listing(), p.AppName(), d.Current, d.Voltage1, d.ps, d.psh};
@@ -98,6 +106,46 @@ TEST_F(WriteProgramTest, EndedBuildHandsBackTheLinesSoFar) {
                                    {"error", "KeyBoard Column port not defined!", "Retry"}}));
     EXPECT_EQ(p.listing(), written.lines);
     EXPECT_FALSE(p.built());
+}
+
+// From a page before the output page: the pages ahead run on a copy, so the program is the
+// one the user gets by going on and building, and what they would say is handed back.
+TEST_F(WriteProgramTest, AheadIsWhatGoingOnAndBuildingGives) {
+    ASSERT_TRUE(p.clickControllerByName("pfmega"));
+    ASSERT_TRUE(p.next());
+    p.userCheck("BootBlockChk", true);
+    for (int page = 1; page < 4; ++page)
+        ASSERT_TRUE(p.next());
+    p.userChoose("I2CbChk");
+    p.userType("I2CdatSel", "3");
+    p.userLeave("I2CdatSel");
+    p.userType("I2CclkSel", "3");
+    p.userLeave("I2CclkSel");
+    dialogs.entries.clear();
+    const Snapshot before = snapshot(p);
+    const std::vector<OptionState> options = o().all();
+
+    const WrittenProgram ahead = WriteProgramAhead(p, "Ahead");
+    EXPECT_TRUE(dialogs.entries.empty());
+    EXPECT_EQ(p.page(), 4);
+    EXPECT_EQ(snapshot(p), before);
+    EXPECT_TRUE(std::equal(options.begin(), options.end(), o().all().begin(), sameState));
+    EXPECT_EQ(o().text("Tab"), "soft driver import I");
+    EXPECT_EQ(ahead.onTheWay, (std::vector<std::string>{"I2Cdata pin = I2Cclock pin !"}));
+    // The program written here alone lacks what the pages ahead add.
+    EXPECT_NE(WriteProgram(p, "Ahead").lines, ahead.lines);
+
+    while (p.page() < kPageCount - 1)
+        ASSERT_TRUE(p.next());
+    EXPECT_EQ(dialogs.entries, (std::vector<RecordingDialogs::Entry>{
+                                   {"error", "I2Cdata pin = I2Cclock pin !", "OK"}}));
+    p.opts().setText("AppNameEdit", "Ahead");
+    ASSERT_TRUE(BuildApp(p));
+    EXPECT_EQ(p.listing(), ahead.lines);
+    // On the output page nothing is ahead: the program as it stands, nothing said.
+    const WrittenProgram here = WriteProgramAhead(p, "Ahead");
+    EXPECT_EQ(here.lines, ahead.lines);
+    EXPECT_TRUE(here.onTheWay.empty());
 }
 
 } // namespace
