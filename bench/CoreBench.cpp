@@ -1,5 +1,5 @@
 // Timings of the core paths a user waits for: the catalogue scan at start-up, a controller
-// click, walking all pages, and a build. Run: build/bin/pramlet-bench (from the build tree,
+// click, walking all pages, a build, and the preview's program from a driver page. Run: build/bin/pramlet-bench (from the build tree,
 // so that the bundled devices lie beside it).
 
 #include "config/Project.h"
@@ -69,6 +69,20 @@ void BuildProgram(benchmark::State& state) {
     }
 }
 BENCHMARK(BuildProgram)->Unit(benchmark::kMicrosecond);
+
+// What the preview writes on each change: from the sixth page, the pages ahead run on a copy
+// of the project and the program is written, on the largest controller.
+void WriteProgramAheadFromDriverPage(benchmark::State& state) {
+    RecordingDialogs dialogs;
+    Project p(dialogs);
+    p.start(devicesDir(), {});
+    p.clickControllerByName("XMEGA128A1U");
+    while (p.page() < 5)
+        p.next();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(WriteProgramAhead(p, "Demo").lines.size());
+}
+BENCHMARK(WriteProgramAheadFromDriverPage)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -1,14 +1,18 @@
 // Timings of the window a user waits for, on the offscreen platform: start-up until the first
 // page is painted (against a bare main window with one label, in the same run), a controller
-// click until every widget shows the new state, next and prev, Build and show.
+// click until every widget shows the new state, next and prev, Build and show, a change until
+// the preview shows it.
 // Run: QT_QPA_PLATFORM=offscreen build/bin/pramlet-window-bench (from the build tree, so that
 // the bundled devices lie beside it).
 
 #include "config/Project.h"
 #include "tests/support/RecordingDialogs.h"
 #include "ui/ListForm.h"
+#include "ui/ListingEditor.h"
 #include "ui/MainWindow.h"
+#include "ui/PreviewWindow.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -243,6 +247,29 @@ void BuildAndShowInWindow(benchmark::State& state) {
     }
 }
 BENCHMARK(BuildAndShowInWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// A check box on a driver page, clicked, until the open preview has painted the program with
+// the change: the pages ahead run on a copy, the program is written, the changed lines are
+// replaced and coloured, the text is painted.
+void ChangeToPreviewPainted(benchmark::State& state) {
+    Wizard w;
+    while (w.project.page() < 5)
+        w.click("NextBtn");
+    w.window->PreviewBtnClick();
+    PreviewWindow* preview = w.window->preview();
+    QWidget* text = preview->editor()->viewport();
+    waitPainted(text);
+    auto* box = static_cast<QAbstractButton*>(w.window->optionWidget("KeyBoard4Chk"));
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        const int writes = preview->writes();
+        box->click();
+        waitPainted(text);
+        seconds(state, start);
+        if (preview->writes() != writes + 1) qFatal("the preview did not follow");
+    }
+}
+BENCHMARK(ChangeToPreviewPainted)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 } // namespace
 
