@@ -66,8 +66,8 @@ Project::Project(const Project& other, Dialogs& dialogs)
       CurCPUData(other.CurCPUData), fLoader(dialogs), fCatalogue(other.fCatalogue, fLoader),
       fDataDirs(other.fDataDirs), fFrames(other.fFrames), fFamilyTab(other.fFamilyTab),
       fPage(other.fPage), fWindowCaption(other.fWindowCaption), fFileName(other.fFileName),
-      fAppName(other.fAppName), fCPUchanged(other.fCPUchanged),
-      fDecimalPoint(other.fDecimalPoint) {}
+      fAppName(other.fAppName), fCPUchanged(other.fCPUchanged), fDecimalPoint(other.fDecimalPoint) {
+}
 
 TFramePort& Project::frame(int ordinal) {
     return fFrames.at(static_cast<size_t>(ordinal - 1));

@@ -266,9 +266,9 @@ void MainWindow::bind(const OptionDef& def, QWidget* widget, QLabel* label) {
 
 void MainWindow::runCommand(const std::string& name) {
     static const std::map<std::string, void (MainWindow::*)()> commands = {
-        {"BuildBtn", &MainWindow::BuildBtnClick}, {"ShowBtn", &MainWindow::ShowBtnClick},
-        {"StoreBtn", &MainWindow::StoreBtnClick}, {"PrintBtn", &MainWindow::PrintBtnClick},
-        {"HelpBtn", &MainWindow::HelpBtnClick},   {"InfoBtn", &MainWindow::InfoBtnClick},
+        {"BuildBtn", &MainWindow::BuildBtnClick},     {"ShowBtn", &MainWindow::ShowBtnClick},
+        {"StoreBtn", &MainWindow::StoreBtnClick},     {"PrintBtn", &MainWindow::PrintBtnClick},
+        {"HelpBtn", &MainWindow::HelpBtnClick},       {"InfoBtn", &MainWindow::InfoBtnClick},
         {"PreviewBtn", &MainWindow::PreviewBtnClick},
     };
     if (auto it = commands.find(name); it != commands.end()) {

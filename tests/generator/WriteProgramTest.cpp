@@ -99,7 +99,8 @@ TEST_F(WriteProgramTest, EndedBuildHandsBackTheLinesSoFar) {
     EXPECT_EQ(written.ended, "KeyBoard Column port not defined!");
     EXPECT_TRUE(written.warning.empty());
     ASSERT_FALSE(written.lines.empty());
-    EXPECT_EQ(written.lines.back(), "  MatrixRow      = PortD, 0;       {use PortD, start with bit0}");
+    EXPECT_EQ(written.lines.back(),
+              "  MatrixRow      = PortD, 0;       {use PortD, start with bit0}");
 
     EXPECT_FALSE(BuildApp(p));
     EXPECT_EQ(dialogs.entries, (std::vector<RecordingDialogs::Entry>{

@@ -32,10 +32,10 @@
 using namespace pramlet;
 
 // The preview's text against the expected one, naming the first line that differs.
-#define COMPARE_TEXT(actual, expected)                                                        \
-    do {                                                                                       \
-        const QString a_ = (actual), e_ = (expected);                                          \
-        QVERIFY2(a_ == e_, firstDifference(a_, e_).constData());                               \
+#define COMPARE_TEXT(actual, expected)                                                             \
+    do {                                                                                           \
+        const QString a_ = (actual), e_ = (expected);                                              \
+        QVERIFY2(a_ == e_, firstDifference(a_, e_).constData());                                   \
     } while (false)
 
 class TestPreview : public QObject {
@@ -132,13 +132,14 @@ class TestPreview : public QObject {
         for (int i = 0; i < std::max(a.size(), e.size()); ++i) {
             const QString x = i < a.size() ? a[i] : "<end>", y = i < e.size() ? e[i] : "<end>";
             if (x != y)
-                return QString("line %1: shown \"%2\", expected \"%3\"").arg(i + 1).arg(x, y).toUtf8();
+                return QString("line %1: shown \"%2\", expected \"%3\"")
+                    .arg(i + 1)
+                    .arg(x, y)
+                    .toUtf8();
         }
         return "same";
     }
-    static QString shown(PreviewWindow* preview) {
-        return preview->editor()->toPlainText() + '\n';
-    }
+    static QString shown(PreviewWindow* preview) { return preview->editor()->toPlainText() + '\n'; }
     static QString topLine(PreviewWindow* preview) {
         return preview->editor()->cursorForPosition(QPoint(2, 2)).block().text();
     }
@@ -213,8 +214,7 @@ class TestPreview : public QObject {
             QString text;
             for (size_t i = 0; i < expected.lines.size(); ++i)
                 text += (i ? "\n" : "") + QString::fromStdString(expected.lines[i]);
-            return preview->editor()->toPlainText() == text &&
-                   preview->lines() == expected.lines &&
+            return preview->editor()->toPlainText() == text && preview->lines() == expected.lines &&
                    preview->editor()->blockCount() == static_cast<int>(expected.lines.size());
         };
         goToPage(1);
@@ -396,9 +396,9 @@ class TestPreview : public QObject {
                          "lines written before it."));
         int status = 0;
         COMPARE_TEXT(shown(preview), cli("mega128g",
-                                     {"RamSpin=4096", "BootBlockChk=true", "BootBaudSpin=115200",
-                                      "KeyBoard4Chk=true"},
-                                     &status));
+                                         {"RamSpin=4096", "BootBlockChk=true",
+                                          "BootBaudSpin=115200", "KeyBoard4Chk=true"},
+                                         &status));
         QCOMPARE(status, 1);
         QVERIFY(!project->built());
     }
