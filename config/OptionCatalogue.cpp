@@ -910,6 +910,8 @@ Page outPutShhet() {
         {.name = "FNameEdit", .parent = "GroupBox27", .kind = Text, .label = "File Name"},
         {.name = "ShowBtn", .parent = "GroupBox27", .kind = Button, .caption = "show", .hint = "show temporary Application source"},
         {.name = "PreviewBtn", .parent = "GroupBox27", .kind = Button, .caption = "preview", .hint = "show the program as a build would write it now, following every change (F5)"},
+        {.name = "SaveSettingsBtn", .parent = "GroupBox27", .kind = Button, .caption = "save settings", .hint = "save the choices of every page as a settings file (Ctrl+S)"},
+        {.name = "LoadSettingsBtn", .parent = "GroupBox27", .kind = Button, .caption = "load settings", .hint = "load a settings file: its choices are made again page by page (Ctrl+O)"},
         {.name = "BuildBtn", .parent = "GroupBox27", .kind = Button, .caption = "Build Application", .hint = "build temporary Application"},
 
         {.name = "GroupBox93", .kind = GroupBox, .caption = "Diverse"},

@@ -2,6 +2,7 @@
 
 #include "components/widgets/VelSpinEdit.h"
 #include "generator/BuildApp.h"
+#include "output/SettingsCommands.h"
 #include "output/StoreListing.h"
 #include "ui/FieldLeave.h"
 #include "ui/FramePortWidget.h"
@@ -11,6 +12,7 @@
 #include "ui/PageView.h"
 #include "ui/PreviewWindow.h"
 #include "ui/PrintListing.h"
+#include "output/SettingsCommands.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -18,6 +20,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -134,6 +137,11 @@ MainWindow::MainWindow(Project& project, QWidget* parent)
     // F5 opens the preview, from any page.
     auto* previewKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(previewKey, &QShortcut::activated, this, [this] { runCommand("PreviewBtn"); });
+    // Ctrl+S and Ctrl+O save and load the settings, from any page.
+    auto* saveKey = new QShortcut(QKeySequence::Save, this);
+    connect(saveKey, &QShortcut::activated, this, [this] { runCommand("SaveSettingsBtn"); });
+    auto* loadKey = new QShortcut(QKeySequence::Open, this);
+    connect(loadKey, &QShortcut::activated, this, [this] { runCommand("LoadSettingsBtn"); });
 
     const OptionDef* status = findOption("StatusLine");
     fStatus0 = new QLabel(status && !status->items.empty() ? qs(status->items[0]) : "", this);
@@ -270,6 +278,8 @@ void MainWindow::runCommand(const std::string& name) {
         {"StoreBtn", &MainWindow::StoreBtnClick},     {"PrintBtn", &MainWindow::PrintBtnClick},
         {"HelpBtn", &MainWindow::HelpBtnClick},       {"InfoBtn", &MainWindow::InfoBtnClick},
         {"PreviewBtn", &MainWindow::PreviewBtnClick},
+        {"SaveSettingsBtn", &MainWindow::SaveSettingsBtnClick},
+        {"LoadSettingsBtn", &MainWindow::LoadSettingsBtnClick},
     };
     if (auto it = commands.find(name); it != commands.end()) {
         auto method = it->second;
@@ -474,6 +484,47 @@ void MainWindow::ShowBtnClick() {
 void MainWindow::PreviewBtnClick() {
     if (!fPreview) fPreview = new PreviewWindow(fProject, this);
     fPreview->open();
+}
+
+std::optional<QString> MainWindow::chooseSettingsFile(bool save) {
+    if (settingsFileChooser) return settingsFileChooser(save);
+    QFileDialog dialog(this, save ? "Save settings to ..." : "Load settings from ...");
+    dialog.setNameFilters({"Pramlet settings (*.pramlet)", "all (*)"});
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    if (save) {
+        dialog.setDefaultSuffix("pramlet");
+        const QString app = qs(fProject.opts().text("AppNameEdit"));
+        if (!app.isEmpty()) dialog.selectFile(app + ".pramlet");
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (!fSettingsFolder.isEmpty()) dialog.setDirectory(fSettingsFolder);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front();
+}
+
+void MainWindow::SaveSettingsBtnClick() {
+    const std::optional<QString> chosen = chooseSettingsFile(true);
+    if (!chosen || chosen->isEmpty()) return;
+    std::string written;
+    fProject.act([&] { written = SaveSettingsCommand(fProject, chosen->toStdString()); });
+    if (written.empty()) return;
+    const QFileInfo file(qs(written));
+    fSettingsFolder = file.absolutePath();
+    fHint = "Settings stored in " + file.absoluteFilePath();
+    fStatus0->setText(fHint);
+}
+
+void MainWindow::LoadSettingsBtnClick() {
+    const std::optional<QString> chosen = chooseSettingsFile(false);
+    if (!chosen || chosen->isEmpty()) return;
+    bool loaded = false;
+    fProject.act([&] { loaded = LoadSettingsCommand(fProject, chosen->toStdString()); });
+    if (!loaded) return;
+    const QFileInfo file(*chosen);
+    fSettingsFolder = file.absolutePath();
+    fHint = "Settings loaded from " + file.absoluteFilePath();
+    fStatus0->setText(fHint);
 }
 
 void MainWindow::StoreBtnClick() {

@@ -51,6 +51,8 @@ class MainWindow : public QMainWindow {
     void BuildBtnClick();
     void ShowBtnClick();
     void PreviewBtnClick(); // also F5, from any page
+    void SaveSettingsBtnClick(); // also Ctrl+S, from any page
+    void LoadSettingsBtnClick(); // also Ctrl+O, from any page
     void StoreBtnClick();
     void PrintBtnClick();
     void HelpBtnClick();
@@ -61,6 +63,8 @@ class MainWindow : public QMainWindow {
     std::function<bool(QPrinter&)> printDialog;
     // Replaces the file chooser of FNameEdit; returns the chosen path or nothing.
     std::function<std::optional<QString>()> fileChooser;
+    // Replaces the settings file chooser (`save`: for saving); returns the path or nothing.
+    std::function<std::optional<QString>(bool save)> settingsFileChooser;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -89,6 +93,7 @@ class MainWindow : public QMainWindow {
     void showPage();
     void focusOption(std::string_view name);
     void chooseFileName();
+    std::optional<QString> chooseSettingsFile(bool save);
     void helpForPage();
 
     Project& fProject;
@@ -100,6 +105,7 @@ class MainWindow : public QMainWindow {
     QCheckBox* fLed = nullptr;
     TListForm* fListForm = nullptr;
     PreviewWindow* fPreview = nullptr;
+    QString fSettingsFolder; // of the last settings file saved or loaded
     BindContext fContext;
     std::vector<bool> fBuilt; // by page
     std::map<std::string, Bound> fBound;
