@@ -1,5 +1,7 @@
 #include "config/Options.h"
 
+#include <algorithm>
+
 namespace pramlet {
 
 namespace {
@@ -40,6 +42,7 @@ Options::Options() {
             int v = 0;
             parseDecimal(d.def, v);
             s.text = s.spinRules().write(v); // a special value shows its name
+            s.taken = s.text;
             break;
         }
         case OptionKind::Choice:
@@ -85,9 +88,40 @@ OptionState& Options::edit(OptName name) {
     return s;
 }
 
+namespace {
+bool isNumber(const OptionState& s) {
+    return s.def->kind == OptionKind::Number || s.def->kind == OptionKind::NumberSpecial;
+}
+} // namespace
+
 int Options::value(OptName name) const {
     const OptionState& s = (*this)[name];
-    return s.spinRules().read(s.text);
+    const SpinRules rules = s.spinRules();
+    if (!isNumber(s) || rules.isValid(s.text)) return rules.read(s.text);
+    // A refused text never reaches the program. The value taken before may lie outside
+    // bounds that changed since (another controller): it is kept within them.
+    return rules.read(rules.write(rules.read(s.taken)));
+}
+
+std::string Options::takenText(OptName name) const {
+    const OptionState& s = (*this)[name];
+    const SpinRules rules = s.spinRules();
+    if (!isNumber(s) || rules.isValid(s.text)) return s.text;
+    return rules.write(value(name));
+}
+
+bool Options::takes(OptName name, const std::string& text) const {
+    const OptionState& s = (*this)[name];
+    switch (s.def->kind) {
+    case OptionKind::Number:
+    case OptionKind::NumberSpecial: return s.spinRules().isValid(text);
+    case OptionKind::Choice:
+        if (s.def->editable) return true;
+        [[fallthrough]];
+    case OptionKind::RadioGroup:
+        return std::find(s.items.begin(), s.items.end(), text) != s.items.end();
+    default: return true;
+    }
 }
 
 bool Options::valueValid(OptName name) const {
@@ -151,9 +185,27 @@ bool Options::setValue(OptName name, int value) {
 
 bool Options::setText(OptName name, const std::string& text) {
     OptionState& s = state(name);
+    // What a rule writes into a number is taken at once.
+    if (isNumber(s) && s.spinRules().isValid(text)) s.taken = text;
     if (s.text == text) return false;
     s.text = text;
     touch(s);
+    return true;
+}
+
+bool Options::setTypedText(OptName name, const std::string& text) {
+    OptionState& s = state(name);
+    if (s.text == text) return false;
+    s.text = text;
+    touch(s);
+    return true;
+}
+
+bool Options::take(OptName name) {
+    OptionState& s = state(name);
+    if (!isNumber(s)) return true;
+    if (!s.spinRules().isValid(s.text)) return false;
+    s.taken = s.text;
     return true;
 }
 

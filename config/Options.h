@@ -29,6 +29,9 @@ struct OptionState {
     int minValue = 0;               // numbers; 0..0 is no bound
     int maxValue = 0;
     tSpecialValuesList special; // numbers with special values
+    // Numbers: the text last taken. A typed text the field's rules refuse stays visible in
+    // `text`, but the program reads this one.
+    std::string taken;
     bool used = true;           // summary fields: white when used, silver when not
     std::string caption;
     std::string hint;
@@ -48,8 +51,17 @@ class Options {
     // Reading.
     bool checked(OptName name) const { return (*this)[name].checked; }
     bool enabled(OptName name) const { return (*this)[name].enabled; }
-    int value(OptName name) const; // numbers, read as the number field reads them
+    // Numbers, read as the number field reads them; while the text is refused, the value last
+    // taken, kept within the present bounds.
+    int value(OptName name) const;
     bool valueValid(OptName name) const;
+    // Numbers: the text when it is valid, else the text of value().
+    std::string takenText(OptName name) const;
+    // True when the option can take `text` as its value now: a number within its bounds or
+    // one of its special names, an item of a list or radio group; an editable choice takes
+    // any text (the supply voltage check of its handler judges it). Both front ends ask this
+    // before a value is taken.
+    bool takes(OptName name, const std::string& text) const;
     const std::string& text(OptName name) const { return (*this)[name].text; }
     int itemIndex(OptName name) const { return (*this)[name].itemIndex; }
     // The chosen member of the one-of group that `member` belongs to.
@@ -64,6 +76,11 @@ class Options {
     bool setVisible(OptName name, bool on);
     bool setValue(OptName name, int value); // as the number field writes it
     bool setText(OptName name, const std::string& text);
+    // The user's typing: the text changes, a number's taken value stays until the field is
+    // left with a text it takes (take()).
+    bool setTypedText(OptName name, const std::string& text);
+    // Takes the present text of a number as its value; false when it is refused.
+    bool take(OptName name);
     bool setItemIndex(OptName name, int index); // -1: nothing chosen
     bool setBounds(OptName name, int minValue, int maxValue);
     bool setMax(OptName name, int maxValue);

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 
 namespace pramlet {
 
@@ -96,8 +97,11 @@ void Project::start(const std::string& homePath, const std::vector<std::string>&
         fOptions.setText("FNameEdit", fFileName);
     }
     if (cl.AppName) {
-        fAppName = *cl.AppName;
-        fOptions.setText("AppNameEdit", fAppName);
+        // A preset name goes through the rules of a typed one (blanks are removed with a
+        // message each).
+        fOptions.setText("AppNameEdit", *cl.AppName);
+        runHandler(Handler::AppNameEditChange, "AppNameEdit");
+        fAppName = fOptions.text("AppNameEdit");
     }
     fCatalogue.Scan();
     refillControllerLists();
@@ -152,13 +156,15 @@ void Project::setFamilyTab(int tab) {
 }
 
 std::string Project::CurCPUName() const {
-    return fOptions.text(controllerLists()[fFamilyTab]);
+    if (fControllerTab < 0) return {};
+    return fOptions.text(controllerLists()[fControllerTab]);
 }
 
 // A list without a selected item means no controller, even where a description without a
 // name put an empty entry into the catalogue.
 int Project::CurCPU() const {
-    if (fOptions.itemIndex(controllerLists()[fFamilyTab]) < 0) return -1;
+    if (fControllerTab < 0 || fOptions.itemIndex(controllerLists()[fControllerTab]) < 0)
+        return -1;
     return fCatalogue.CurCPU(CurCPUName());
 }
 
@@ -168,6 +174,9 @@ std::string Project::CurCPUDSCName() const {
 
 void Project::clickController(int tab, int index) {
     fFamilyTab = std::clamp(tab, 0, kFamilyCount - 1);
+    fControllerTab = fFamilyTab;
+    for (int other = 0; other < kFamilyCount; ++other)
+        if (other != fFamilyTab) fOptions.setItemIndex(controllerLists()[other], -1);
     fOptions.setItemIndex(controllerLists()[fFamilyTab], index);
     ListBox1ClickCheck();
     notify();
@@ -279,11 +288,17 @@ void Project::userCheckItem(OptName option, int item, bool on) {
 }
 
 void Project::userType(OptName option, const std::string& text) {
-    fOptions.setText(option, text);
+    fOptions.setTypedText(option, text);
     userChanged(option, Trigger::Edit);
 }
 
 void Project::userLeave(OptName option) {
+    // A number the field's rules refuse is not taken: it stays visible as typed, no handler
+    // runs, and the program keeps the value taken before.
+    if (!fOptions.take(option)) {
+        notify();
+        return;
+    }
     userChanged(option, Trigger::Leave);
 }
 
@@ -333,6 +348,12 @@ void Project::userChooseFile(const std::optional<std::string>& path) {
         }
         buttonStates();
     });
+}
+
+std::string Project::storeFolder() const {
+    if (!fStoreFolder.empty()) return fStoreFolder;
+    const char* home = std::getenv("HOME");
+    return home ? home : "";
 }
 
 void Project::act(const std::function<void()>& action) {

@@ -80,15 +80,20 @@ class Project {
 
     // The first page: five controller lists on family tabs.
     static const std::vector<OptName>& controllerLists(); // RadioGroupTiny ..
+    // The tab shown. Switching it loads nothing and keeps the controller in use.
     int familyTab() const { return fFamilyTab; }
-    void setFamilyTab(int tab); // changes CurCPUName, loads nothing
+    void setFamilyTab(int tab);
+    // The tab whose list holds the controller in use, -1 before the first load.
+    int controllerTab() const { return fControllerTab; }
+    // The controller in use: the selected item of the list it was chosen from, whichever tab
+    // is shown; only one list has a selected item.
     std::string CurCPUName() const;
     int CurCPU() const;
     std::string CurCPUDSCName() const;
     // Names shown by the list on that tab, sorted.
     const std::vector<std::string>& controllerNames(int tab) const;
     // A click on item `index` of the list on tab `tab`: the tab becomes active, the item
-    // selected, and the controller click runs.
+    // selected (the other lists lose theirs), and the controller click runs.
     void clickController(int tab, int index);
     // The same for the first catalogue entry of that name (letter case ignored); false when
     // no list holds it.
@@ -134,6 +139,10 @@ class Project {
     void setFileName(std::string name) { fFileName = std::move(name); }
     // The user's choice in the file chooser; nothing chosen changes only the button states.
     void userChooseFile(const std::optional<std::string>& path);
+    // The folder a relative output file name is stored in: that of the last store, else the
+    // user's home folder (HOME), else the working folder.
+    std::string storeFolder() const;
+    void setStoreFolder(std::string folder) { fStoreFolder = std::move(folder); }
     const std::string& AppName() const { return fAppName; }
     void setAppName(std::string name) { fAppName = std::move(name); }
     const std::vector<std::string>& listing() const { return fListing; }
@@ -176,11 +185,13 @@ class Project {
     TDataDirs fDataDirs;
     TPortFrames fFrames = makePortFrames();
     int fFamilyTab = 0;
+    int fControllerTab = -1;
     int fPage = 0;
     std::string fWindowCaption = "Orvex Pramlet [AVR]";
     std::vector<Observer> fObservers;
     int fActionDepth = 0;
     std::string fFileName;
+    std::string fStoreFolder;
     std::string fAppName;
     std::vector<std::string> fListing;
     bool fCPUchanged = false;

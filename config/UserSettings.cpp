@@ -196,7 +196,7 @@ bool ApplySetting(Project& p, const Setting& s, std::string& problem) {
         return true;
     case OptionKind::Number:
     case OptionKind::NumberSpecial:
-        if (!state.spinRules().isValid(s.value)) return cannotTake(s, problem);
+        if (!p.opts().takes(OptName::lookup(s.option), s.value)) return cannotTake(s, problem);
         typeAndLeave(p, OptName::lookup(s.option), s.value);
         return true;
     case OptionKind::Choice:
@@ -206,8 +206,8 @@ bool ApplySetting(Project& p, const Setting& s, std::string& problem) {
         }
         [[fallthrough]];
     case OptionKind::RadioGroup: {
+        if (!p.opts().takes(OptName::lookup(s.option), s.value)) return cannotTake(s, problem);
         const int item = itemOf(state, s.value);
-        if (item < 0) return cannotTake(s, problem);
         p.userSelect(OptName::lookup(s.option), item);
         return true;
     }

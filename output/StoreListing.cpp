@@ -172,7 +172,10 @@ bool StoreBtnClick(Project& p) {
                         MsgButton::Retry);
         return false;
     }
-    p.setFileName(withPasExtension(p.FileName()));
+    // A relative name goes into a folder the user can see, not the process's working one.
+    fs::path target(withPasExtension(p.FileName()));
+    if (target.is_relative() && !p.storeFolder().empty()) target = p.storeFolder() / target;
+    p.setFileName(target.lexically_normal().string());
     std::string backup;
     std::error_code ec;
     if (fs::exists(p.FileName(), ec)) {
@@ -189,6 +192,9 @@ bool StoreBtnClick(Project& p) {
         dialogs.message(MsgKind::Error, error, MsgButton::Ok);
         return false;
     }
+    // The field shows the name written, and the next relative name goes beside it.
+    p.opts().setText("FNameEdit", p.FileName());
+    p.setStoreFolder(fs::path(p.FileName()).parent_path().string());
     return true;
 }
 

@@ -10,8 +10,10 @@ namespace pramlet {
 
 class Project;
 
-// The store button: ready check, name check, ".pas" extension, overwrite and backup
-// questions, then the listing written with CR LF line ends. True when the file was written.
+// The store button: ready check, name check, ".pas" extension, a relative name resolved
+// against the project's store folder, overwrite and backup questions, then the listing
+// written with CR LF line ends. True when the file was written; FileName and FNameEdit then
+// hold the full name written, and its folder becomes the store folder.
 bool StoreBtnClick(Project& p);
 
 // FileName with the extension of its file part replaced by ".pas" (appended when it has

@@ -371,7 +371,24 @@ void MainWindow::refreshControllerLists() {
             list->clear();
             list->addItems(items);
         }
-        if (s.itemIndex >= 0 && s.itemIndex < list->count()) {
+        // The controller in use is selected and set in bold in its list, and its family's
+        // tab carries a mark; the other lists have nothing selected.
+        const bool inUse = tab == fProject.controllerTab() && s.itemIndex >= 0 &&
+                           s.itemIndex < list->count();
+        for (int i = 0; i < list->count(); ++i) {
+            QListWidgetItem* item = list->item(i);
+            const bool bold = inUse && i == s.itemIndex;
+            if (item->font().bold() != bold) {
+                QFont f = item->font();
+                f.setBold(bold);
+                item->setFont(f);
+            }
+        }
+        fControllerTabs->setTabIcon(tab, inUse ? style()->standardIcon(QStyle::SP_DialogApplyButton)
+                                               : QIcon());
+        fControllerTabs->setTabToolTip(tab, inUse ? "in use: " + list->item(s.itemIndex)->text()
+                                                  : QString());
+        if (inUse) {
             list->setCurrentRow(s.itemIndex);
         } else {
             list->clearSelection();
@@ -528,7 +545,12 @@ void MainWindow::LoadSettingsBtnClick() {
 }
 
 void MainWindow::StoreBtnClick() {
-    fProject.act([this] { pramlet::StoreBtnClick(fProject); });
+    fProject.act([this] {
+        if (!pramlet::StoreBtnClick(fProject)) return;
+        // Where the file went, until the pointer shows another hint.
+        fHint = "Stored as " + qs(fProject.FileName());
+        fStatus0->setText(fHint);
+    });
 }
 
 bool MainWindow::printTo(QPrinter& printer) {

@@ -133,6 +133,22 @@ class NumberBinder : public OptionBinder {
         if (spin->MinValue() != s.minValue || spin->MaxValue() != s.maxValue)
             spin->setRange(s.minValue, s.maxValue);
         if (spin->Text() != qs(s.text)) spin->setText(qs(s.text));
+        // A refused text stays in the error font; the hint says what the field takes and
+        // what the program keeps.
+        if (!s.spinRules().isValid(s.text)) {
+            QString takes = s.minValue == s.maxValue
+                                ? QString("a whole number")
+                                : QString("%1 to %2").arg(s.minValue).arg(s.maxValue);
+            QStringList names;
+            for (const auto& line : s.special.lines())
+                names << qs(line.substr(0, line.find('=')));
+            if (!names.isEmpty()) takes += " or " + names.join(", ");
+            const SpinRules rules = s.spinRules();
+            const QString kept = qs(rules.write(rules.read(s.taken)));
+            w->setToolTip(w->toolTip() + QString(" (\"%1\" is not taken: this field takes %2; the "
+                                                 "program keeps %3)")
+                                             .arg(qs(s.text), takes, kept));
+        }
     }
 };
 
@@ -384,7 +400,7 @@ bool samePaint(const OptionState& a, const OptionState& b) {
            a.visible == b.visible && a.items == b.items && a.itemIndex == b.itemIndex &&
            a.itemChecked == b.itemChecked && a.itemEnabled == b.itemEnabled &&
            a.minValue == b.minValue && a.maxValue == b.maxValue && a.caption == b.caption &&
-           a.hint == b.hint;
+           a.hint == b.hint && a.taken == b.taken;
 }
 
 } // namespace pramlet

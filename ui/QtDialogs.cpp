@@ -1,7 +1,12 @@
 #include "ui/QtDialogs.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace pramlet {
 
@@ -11,6 +16,30 @@ QString dialogText(const std::string& text) {
     s.replace('\r', '\n');
     return s;
 }
+
+void fitMessageBox(QMessageBox& box) {
+    // A message of short lines ("File", the name, "exists", "Overwrite ?") would make a box
+    // too narrow for its own title. A spacer under the text keeps it wide enough for the
+    // title, the frame's buttons beside it, and a reading width.
+    const QFontMetrics metrics(box.font());
+    const int titleWidth = metrics.horizontalAdvance(box.windowTitle()) +
+                           6 * box.style()->pixelMetric(QStyle::PM_TitleBarButtonSize);
+    const int width = std::max({kMessageBoxMinWidth, titleWidth, metrics.averageCharWidth() * 40});
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+namespace {
+
+int exec(QWidget* parent, QMessageBox::Icon icon, const std::string& text,
+         QMessageBox::StandardButtons buttons) {
+    QMessageBox box(icon, QApplication::applicationName(), dialogText(text), buttons, parent);
+    fitMessageBox(box);
+    return box.exec();
+}
+
+} // namespace
 
 void QtDialogs::message(MsgKind kind, const std::string& text, MsgButton button) {
     QMessageBox::StandardButton b = QMessageBox::Ok;
@@ -24,18 +53,17 @@ void QtDialogs::message(MsgKind kind, const std::string& text, MsgButton button)
     QMessageBox::Icon icon = kind == MsgKind::Error     ? QMessageBox::Critical
                              : kind == MsgKind::Warning ? QMessageBox::Warning
                                                         : QMessageBox::Information;
-    QMessageBox box(icon, QApplication::applicationName(), dialogText(text), b, fParent);
-    box.exec();
+    exec(fParent, icon, text, b);
 }
 
 bool QtDialogs::askYesNo(const std::string& text) {
-    return QMessageBox::question(fParent, QApplication::applicationName(), dialogText(text),
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return exec(fParent, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 bool QtDialogs::askYesAbort(const std::string& text) {
-    return QMessageBox::question(fParent, QApplication::applicationName(), dialogText(text),
-                                 QMessageBox::Yes | QMessageBox::Abort) == QMessageBox::Yes;
+    return exec(fParent, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::Abort) ==
+           QMessageBox::Yes;
 }
 
 void QtDialogs::beep() {

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QMessageBox;
+
 namespace pramlet {
 
 class QtDialogs : public Dialogs {
@@ -21,6 +23,11 @@ class QtDialogs : public Dialogs {
   private:
     QPointer<QWidget> fParent;
 };
+
+// The narrowest message box, in pixels.
+inline constexpr int kMessageBoxMinWidth = 360;
+// Widens a message box to show its whole title and a readable line.
+void fitMessageBox(QMessageBox& box);
 
 // The core's "\r" line breaks as the dialog shows them.
 QString dialogText(const std::string& text);

@@ -1,0 +1,312 @@
+// The window in a new user's hands, driven by real key and mouse events: values the core
+// refuses never reach the program (the window's listing is the batch front end's), the name
+// from the command line, message boxes, storing, the marks of the controller in use, the
+// tab order.
+
+#include "app/cli/Cli.h"
+#include "components/widgets/VelSpinEdit.h"
+#include "config/Project.h"
+#include "tests/support/RecordingDialogs.h"
+#include "ui/MainWindow.h"
+#include "ui/QtDialogs.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+#include <sstream>
+
+using namespace pramlet;
+
+namespace {
+
+const std::string kConfigData = PRAMLET_TEST_DATA "/config/";
+
+// The listing pramlet-cli writes for these arguments over the test controllers, as lines;
+// the status goes to `status`.
+std::vector<std::string> cliListing(const std::vector<std::string>& args, int& status,
+                                    const std::string& devices = kConfigData) {
+    std::vector<std::string> all = {"--devices", devices};
+    all.insert(all.end(), args.begin(), args.end());
+    std::ostringstream out, err;
+    status = runCli(all, out, err);
+    std::vector<std::string> lines;
+    std::istringstream in(out.str());
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+QString joined(const std::vector<std::string>& lines) {
+    QStringList l;
+    for (const auto& s : lines)
+        l << QString::fromStdString(s);
+    return l.join('\n');
+}
+
+} // namespace
+
+class TestWindow : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<RecordingDialogs> dialogs;
+    std::unique_ptr<Project> project;
+    std::unique_ptr<MainWindow> window;
+
+    template <class W> W* widget(const char* name) {
+        auto* w = qobject_cast<W*>(window->optionWidget(name));
+        if (!w) qFatal("no widget %s", name);
+        return w;
+    }
+    void clickButton(const char* name) {
+        QTest::mouseClick(widget<QPushButton>(name), Qt::LeftButton);
+    }
+    QListWidget* list(int tab) {
+        return static_cast<QListWidget*>(window->controllerTabs()->widget(tab));
+    }
+    void clickTab(int tab) {
+        QTabBar* bar = window->controllerTabs()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
+    }
+    void selectController(int tab, const QString& name) {
+        clickTab(tab);
+        auto items = list(tab)->findItems(name, Qt::MatchExactly);
+        QVERIFY(!items.isEmpty());
+        QRect r = list(tab)->visualItemRect(items.front());
+        QTest::mouseClick(list(tab)->viewport(), Qt::LeftButton, {}, r.center());
+    }
+    void goToPage(int page) {
+        while (project->page() < page)
+            clickButton("NextBtn");
+        while (project->page() > page)
+            clickButton("PrevBtn");
+    }
+    // Types into a field as a user would and presses Enter.
+    void typeInto(QWidget* w, const QString& text) {
+        w->setFocus();
+        if (auto* spin = qobject_cast<TVelSpinEdit*>(w)) {
+            spin->selectAll();
+            QTest::keyClick(spin, Qt::Key_Delete);
+            QTest::keyClicks(spin, text);
+            QTest::keyClick(spin, Qt::Key_Return);
+        } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+            edit->selectAll();
+            QTest::keyClick(edit, Qt::Key_Delete);
+            QTest::keyClicks(edit, text);
+            QTest::keyClick(edit, Qt::Key_Return);
+        }
+    }
+    void buildAs(const QString& name) {
+        goToPage(15);
+        typeInto(widget<QLineEdit>("AppNameEdit"), name);
+        clickButton("BuildBtn");
+        QVERIFY(project->built());
+    }
+
+  private slots:
+    void init() {
+        dialogs = std::make_unique<RecordingDialogs>();
+        project = std::make_unique<Project>(*dialogs);
+        project->start(kConfigData, {});
+        window = std::make_unique<MainWindow>(*project);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup() {
+        window.reset();
+        project.reset();
+        dialogs.reset();
+    }
+
+    // A number above the controller's bounds or a watchdog text that is no value of the
+    // field: shown in the error font, never in the program, whose listing is the one of
+    // pramlet-cli, which refuses the same values.
+    void refusedNumbersNeverReachTheProgram() {
+        int status = -1;
+        // mega16x: 1024 bytes of RAM.
+        cliListing({"--device", "mega16x", "--set", "SysStackSpin=5000"}, status);
+        QCOMPARE(status, 2);
+        cliListing({"--device", "mega16x", "--set", "WatchDogSpin=xyz"}, status);
+        QCOMPARE(status, 2);
+        cliListing({"--device", "mega16x", "--set", "WatchDogSpin=250"}, status);
+        QCOMPARE(status, 2);
+        const auto expected =
+            cliListing({"--device", "mega16x", "--app", "Stack", "--set", "WatchDogSpin=1 sec"},
+                       status);
+        QCOMPARE(status, 0);
+
+        selectController(2, "mega16x");
+        auto* dog = widget<TVelSpinEdit>("WatchDogSpin");
+        typeInto(dog, "1 sec");
+        QCOMPARE(project->derived().WatchDog, 6);
+        for (const char* refused : {"xyz", "250"}) {
+            typeInto(dog, refused);
+            QCOMPARE(dog->Text(), QString(refused));
+            QCOMPARE(dog->font(), dog->ErrorFont());
+            QVERIFY2(dog->toolTip().contains("is not taken"), qPrintable(dog->toolTip()));
+            QCOMPARE(project->derived().WatchDog, 6);
+        }
+        goToPage(1);
+        auto* stack = widget<TVelSpinEdit>("SysStackSpin");
+        QCOMPARE(stack->MaxValue(), 1024);
+        typeInto(stack, "5000");
+        QCOMPARE(stack->Text(), QString("5000"));
+        QCOMPARE(stack->font(), stack->ErrorFont());
+        QCOMPARE(project->derived().SysStackSize, 50);
+        buildAs("Stack");
+        QCOMPARE(joined(project->listing()), joined(expected));
+
+        // A value taken afterwards is taken again, and the error font goes.
+        goToPage(1);
+        typeInto(stack, "120");
+        QCOMPARE(stack->font(), stack->NormalFont());
+        QCOMPARE(project->derived().SysStackSize, 120);
+    }
+
+    void aNameFromTheCommandLineFollowsTheNameRules() {
+        RecordingDialogs d;
+        Project q(d);
+        q.start(kConfigData, {"/tmp/x.pas", "my app"});
+        MainWindow w(q);
+        auto* app = qobject_cast<QLineEdit*>(w.optionWidget("AppNameEdit"));
+        QCOMPARE(app->text(), QString("myapp"));
+        QCOMPARE(q.AppName(), std::string("myapp"));
+        QCOMPARE(d.entries.size(), size_t(1));
+        QCOMPARE(d.entries[0].text, std::string("no spaces in name possible!"));
+        QVERIFY(q.clickControllerByName("tiny256"));
+        while (q.page() < kPageCount - 1)
+            q.next();
+        auto* build = qobject_cast<QPushButton*>(w.optionWidget("BuildBtn"));
+        QVERIFY(build->isEnabled());
+        QTest::mouseClick(build, Qt::LeftButton);
+        QCOMPARE(QString::fromStdString(q.listing().front()), QString("program myapp;"));
+    }
+
+    // The overwrite question: four short lines, yet as wide as its title and a readable
+    // line.
+    void messageBoxesShowTheirWholeTitle() {
+        QTemporaryDir dir;
+        QtDialogs boxes;
+        Project q(boxes);
+        q.start(kConfigData, {});
+        MainWindow w(q);
+        boxes.setParent(&w);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(q.clickControllerByName("tiny256"));
+        while (q.page() < kPageCount - 1)
+            q.next();
+        q.userType("AppNameEdit", "Boxes");
+        w.BuildBtnClick();
+        q.setFileName(dir.filePath("boxes.pas").toStdString());
+        QFile existing(dir.filePath("boxes.pas"));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.close();
+
+        int width = 0, titleWidth = 0;
+        QString text;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || box->property("seen").toBool()) return;
+            box->setProperty("seen", true);
+            if (text.isEmpty()) {
+                text = box->text();
+                width = box->width();
+                titleWidth = box->fontMetrics().horizontalAdvance(box->windowTitle());
+            }
+            QTimer::singleShot(10, box, [box] {
+                box->button(box->button(QMessageBox::Abort) ? QMessageBox::Abort
+                                                            : QMessageBox::Ok)
+                    ->click();
+            });
+        });
+        closer.start(5);
+        w.StoreBtnClick();
+        closer.stop();
+        QCOMPARE(text, QString("File \nboxes.pas\nexists\nOverwrite ?"));
+        QVERIFY2(width >= kMessageBoxMinWidth, qPrintable(QString::number(width)));
+        QVERIFY(width > titleWidth + 100);
+    }
+
+    // Store says where the file went; a relative name goes to the home folder, then beside
+    // the last file stored; the field shows the name written.
+    void storeShowsWhereTheFileWent() {
+        QTemporaryDir home, other;
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("HOME", home.path().toLocal8Bit());
+        selectController(0, "tiny256");
+        buildAs("Stored");
+        auto* name = widget<QLineEdit>("FNameEdit");
+        typeInto(name, "first");
+        clickButton("StoreBtn");
+        const QString first = QDir(home.path()).filePath("first.pas");
+        QVERIFY(QFile::exists(first));
+        QCOMPARE(name->text(), first);
+        QCOMPARE(window->statusPanel(0)->text(), "Stored as " + first);
+
+        typeInto(name, other.filePath("second"));
+        clickButton("StoreBtn");
+        QVERIFY(QFile::exists(other.filePath("second.pas")));
+        typeInto(name, "third.txt");
+        clickButton("StoreBtn");
+        QCOMPARE(name->text(), other.filePath("third.pas"));
+        QVERIFY(QFile::exists(other.filePath("third.pas")));
+        QCOMPARE(window->statusPanel(0)->text(), "Stored as " + other.filePath("third.pas"));
+        qputenv("HOME", oldHome);
+    }
+
+    // The tab and list of the controller in use show it; another tab shown changes nothing.
+    void theControllerInUseIsMarked() {
+        selectController(2, "mega16x");
+        QCOMPARE(window->controllerTabs()->currentIndex(), 2);
+        QCOMPARE(list(2)->selectedItems().size(), qsizetype(1));
+        QVERIFY(list(2)->selectedItems().front()->font().bold());
+        QVERIFY(!window->controllerTabs()->tabIcon(2).isNull());
+        QVERIFY(window->controllerTabs()->tabIcon(0).isNull());
+
+        // Another tab, nothing highlighted there: the controller stays, next goes on.
+        clickTab(0);
+        QCOMPARE(window->controllerTabs()->currentIndex(), 0);
+        QVERIFY(list(0)->selectedItems().isEmpty());
+        QCOMPARE(project->cpu().CpuName, std::string("mega16x"));
+        QCOMPARE(window->windowTitle(), QString("Orvex Pramlet [AVR] [mega16x]    "));
+        clickButton("NextBtn");
+        QCOMPARE(project->page(), 1);
+        QVERIFY(dialogs->entries.empty());
+        clickButton("PrevBtn");
+
+        // Another controller: its list has the only selection and the mark.
+        selectController(0, "tiny256");
+        QVERIFY(list(2)->selectedItems().isEmpty());
+        QVERIFY(!list(2)->findItems("mega16x", Qt::MatchExactly).front()->font().bold());
+        QVERIFY(window->controllerTabs()->tabIcon(2).isNull());
+        QVERIFY(!window->controllerTabs()->tabIcon(0).isNull());
+        clickTab(2);
+        QCOMPARE(project->cpu().CpuName, std::string("tiny256"));
+        QCOMPARE(project->CurCPUName(), std::string("tiny256"));
+
+        // A controller loaded from outside the window shows its tab.
+        QVERIFY(project->clickControllerByName("mega2k"));
+        QCOMPARE(window->controllerTabs()->currentIndex(), 2);
+        QCOMPARE(list(2)->selectedItems().front()->text(), QString("mega2k"));
+    }
+};
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"
