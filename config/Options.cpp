@@ -96,18 +96,7 @@ bool isNumber(const OptionState& s) {
 
 int Options::value(OptName name) const {
     const OptionState& s = (*this)[name];
-    const SpinRules rules = s.spinRules();
-    if (!isNumber(s) || rules.isValid(s.text)) return rules.read(s.text);
-    // A refused text never reaches the program. The value taken before may lie outside
-    // bounds that changed since (another controller): it is kept within them.
-    return rules.read(rules.write(rules.read(s.taken)));
-}
-
-std::string Options::takenText(OptName name) const {
-    const OptionState& s = (*this)[name];
-    const SpinRules rules = s.spinRules();
-    if (!isNumber(s) || rules.isValid(s.text)) return s.text;
-    return rules.write(value(name));
+    return s.spinRules().read(s.text);
 }
 
 bool Options::takes(OptName name, const std::string& text) const {
@@ -185,8 +174,13 @@ bool Options::setValue(OptName name, int value) {
 
 bool Options::setText(OptName name, const std::string& text) {
     OptionState& s = state(name);
-    // What a rule writes into a number is taken at once.
-    if (isNumber(s) && s.spinRules().isValid(text)) s.taken = text;
+    if (isNumber(s)) {
+        s.taken = text;
+        if (!s.refused.empty()) {
+            s.refused.clear();
+            touch(s);
+        }
+    }
     if (s.text == text) return false;
     s.text = text;
     touch(s);
@@ -195,6 +189,10 @@ bool Options::setText(OptName name, const std::string& text) {
 
 bool Options::setTypedText(OptName name, const std::string& text) {
     OptionState& s = state(name);
+    if (!s.refused.empty()) {
+        s.refused.clear();
+        touch(s);
+    }
     if (s.text == text) return false;
     s.text = text;
     touch(s);
@@ -204,9 +202,14 @@ bool Options::setTypedText(OptName name, const std::string& text) {
 bool Options::take(OptName name) {
     OptionState& s = state(name);
     if (!isNumber(s)) return true;
-    if (!s.spinRules().isValid(s.text)) return false;
-    s.taken = s.text;
-    return true;
+    if (s.spinRules().isValid(s.text)) {
+        s.taken = s.text;
+        return true;
+    }
+    s.refused = s.text;
+    s.text = s.taken;
+    touch(s);
+    return false;
 }
 
 bool Options::setItemIndex(OptName name, int index) {

@@ -29,9 +29,11 @@ struct OptionState {
     int minValue = 0;               // numbers; 0..0 is no bound
     int maxValue = 0;
     tSpecialValuesList special; // numbers with special values
-    // Numbers: the text last taken. A typed text the field's rules refuse stays visible in
-    // `text`, but the program reads this one.
+    // Numbers: the text last taken (written by a rule, or left by the user with a text the
+    // field takes), and a text the user left that the field refused: `text` went back to
+    // `taken`, the window still shows `refused` in the error style until the next change.
     std::string taken;
+    std::string refused;
     bool used = true;           // summary fields: white when used, silver when not
     std::string caption;
     std::string hint;
@@ -51,12 +53,8 @@ class Options {
     // Reading.
     bool checked(OptName name) const { return (*this)[name].checked; }
     bool enabled(OptName name) const { return (*this)[name].enabled; }
-    // Numbers, read as the number field reads them; while the text is refused, the value last
-    // taken, kept within the present bounds.
-    int value(OptName name) const;
+    int value(OptName name) const; // numbers, read as the number field reads them
     bool valueValid(OptName name) const;
-    // Numbers: the text when it is valid, else the text of value().
-    std::string takenText(OptName name) const;
     // True when the option can take `text` as its value now: a number within its bounds or
     // one of its special names, an item of a list or radio group; an editable choice takes
     // any text (the supply voltage check of its handler judges it). Both front ends ask this
@@ -75,11 +73,13 @@ class Options {
     bool setEnabled(OptName name, bool on);
     bool setVisible(OptName name, bool on);
     bool setValue(OptName name, int value); // as the number field writes it
-    bool setText(OptName name, const std::string& text);
-    // The user's typing: the text changes, a number's taken value stays until the field is
-    // left with a text it takes (take()).
+    bool setText(OptName name, const std::string& text); // a number takes it at once
+    // The user's typing: the text changes; a number takes it only when the field is left
+    // (take()).
     bool setTypedText(OptName name, const std::string& text);
-    // Takes the present text of a number as its value; false when it is refused.
+    // The user leaves a number field: a text the field takes is taken; any other text is
+    // refused (the option returns to the text taken before, `refused` keeps the typed one)
+    // and false is returned. Other options take every text.
     bool take(OptName name);
     bool setItemIndex(OptName name, int index); // -1: nothing chosen
     bool setBounds(OptName name, int minValue, int maxValue);

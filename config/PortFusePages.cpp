@@ -4,15 +4,20 @@
 
 namespace pramlet {
 
+bool PortLockedByExternalRam(const Project& p, int ordinal) {
+    const bool memoryBus = ordinal == PortA || ordinal == PortC;
+    return memoryBus && p.derived().ExternRam > 0 &&
+           p.cpu().Ports.has(static_cast<tPortsT>(ordinal));
+}
+
 namespace {
 
 void portRule(Project& p, int ordinal) {
     const tCpuDesc& cpu = p.cpu();
     Derived& d = p.derived();
     TFramePort& f = p.frame(ordinal);
-    const bool memoryBus = ordinal == PortA || ordinal == PortC;
     bool changed = false;
-    if (cpu.Ports.has(static_cast<tPortsT>(ordinal)) && !(memoryBus && d.ExternRam > 0)) {
+    if (cpu.Ports.has(static_cast<tPortsT>(ordinal)) && !PortLockedByExternalRam(p, ordinal)) {
         const std::uint8_t mask = cpu.mask(ordinal);
         changed |= f.setPortMask(mask);
         if (cpu.DDRs.has(static_cast<tDDRsT>(ordinal))) {

@@ -12,6 +12,9 @@ class Project;
 void Page11Rules(Project& p);
 void Page12Rules(Project& p);
 void Page13Rules(Project& p);
+// Ports A and C carry the external RAM's bus: with external RAM the port frame offers none
+// of their bits although the controller has the port.
+bool PortLockedByExternalRam(const Project& p, int ordinal);
 
 void Page14Rules(Project& p);
 // BootFuseGroup is shown while fuses are written and the project has a boot block.

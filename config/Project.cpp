@@ -293,9 +293,11 @@ void Project::userType(OptName option, const std::string& text) {
 }
 
 void Project::userLeave(OptName option) {
-    // A number the field's rules refuse is not taken: it stays visible as typed, no handler
-    // runs, and the program keeps the value taken before.
+    // A number the field refuses is not taken: the option returns to the value taken
+    // before, and the leave handler does not run. A handler that followed the typing runs
+    // again, so that what it derived follows the value taken.
     if (!fOptions.take(option)) {
+        runHandler(handlerFor(option, Trigger::Edit), option);
         notify();
         return;
     }

@@ -13,8 +13,8 @@ using std::to_string;
 void wiegand(const Options& o, Listing& out) {
     if (!o.checked("WiegandChk")) return;
     out.push_back("  WiegandPort    = " + chosenText(o, "WiegandIntSpin") + ", " +
-                  chosenText(o, "WiegandPortSpin") + ", " + o.takenText("WiegandBitSpin0") + ", " +
-                  o.takenText("WiegandBitSpin1") + "; // INTx, PINx, DATA0, DATA1");
+                  chosenText(o, "WiegandPortSpin") + ", " + o.text("WiegandBitSpin0") + ", " +
+                  o.text("WiegandBitSpin1") + "; // INTx, PINx, DATA0, DATA1");
 }
 
 // The keys of the file handles, directory levels and telnet string stand two columns

@@ -68,9 +68,9 @@ void multiLCD(const Options& o, Listing& out) {
 
 void linePrinter(const Options& o, Listing& out) {
     if (o.checked("LPTI2CChk"))
-        out.push_back("  LPTport        = Soft_I2C, " + o.takenText("LPTadrSpin") + ";");
+        out.push_back("  LPTport        = Soft_I2C, " + o.text("LPTadrSpin") + ";");
     else if (o.checked("LPTTWIChk"))
-        out.push_back("  LPTport        = TWI_I2C, " + o.takenText("LPTadrSpin") +
+        out.push_back("  LPTport        = TWI_I2C, " + o.text("LPTadrSpin") +
                       ";   // Soft_I2C, addr");
     else if (o.checked("LPTportChk"))
         out.push_back("  LPTport        = " + chosenText(o, "LPTdatSpin") + ", " +

@@ -3,11 +3,14 @@
 #include "components/widgets/VelGeneralGrid.h"
 #include "components/widgets/VelGridEditor.h"
 #include "components/widgets/VelImageList.h"
+#include "config/PortFusePages.h"
 #include "config/Project.h"
 #include "ui/FieldLeave.h"
 
 #include <QFocusEvent>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QVBoxLayout>
@@ -69,7 +72,68 @@ QPixmap absent() {
     return p;
 }
 
+// A pin of a port that the external RAM's bus holds: a small padlock.
+QPixmap locked() {
+    QPixmap p = blank();
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    const QColor colour(0x8E, 0x6C, 0x2B);
+    g.setPen(QPen(colour, 2));
+    g.setBrush(Qt::NoBrush);
+    g.drawArc(QRectF(8, 4, 8, 10), 0, 180 * 16);
+    g.drawLine(QPointF(8, 9), QPointF(8, 11));
+    g.drawLine(QPointF(16, 9), QPointF(16, 11));
+    g.setBrush(QColor(0xE8, 0xC8, 0x7A));
+    g.drawRoundedRect(QRectF(6, 11, 12, 9), 2, 2);
+    return p;
+}
+
 } // namespace
+
+std::unique_ptr<TVelImageList> FramePortWidget::makeLockedImageList() {
+    // Image 4 (the pin the frame does not offer) is the padlock; the others as usual.
+    auto list = makeImageListPort();
+    auto lockedList = std::make_unique<TVelImageList>(kSize, kSize);
+    for (int i = 0; i < 4; ++i)
+        lockedList->Add(list->Image(i));
+    lockedList->Add(locked());
+    return lockedList;
+}
+
+QString FramePortWidget::legendText(int image) {
+    static const char* const texts[] = {"input (DDR bit 0)", "output (DDR bit 1)", "value 0",
+                                        "value 1", "no such pin on this controller",
+                                        "held by the external RAM bus"};
+    return image >= 0 && image < 6 ? texts[image] : QString();
+}
+
+QWidget* FramePortWidget::makeLegend() {
+    auto* legend = new QWidget;
+    legend->setObjectName("PortLegend");
+    auto* row = new QHBoxLayout(legend);
+    const auto images = makeLockedImageList();
+    const auto plain = makeImageListPort();
+    for (int i = 0; i < 6; ++i) {
+        auto* picture = new QLabel;
+        // The cross of a missing pin and the padlock share image 4 of their lists.
+        picture->setPixmap(i < 5 ? plain->Image(i) : images->Image(4));
+        auto* text = new QLabel(legendText(i));
+        text->setObjectName(QString("PortLegend%1").arg(i));
+        row->addWidget(picture);
+        row->addWidget(text);
+        row->addSpacing(12);
+    }
+    row->addStretch(1);
+    auto* keys = new QLabel("A click, or Space or Enter on the cell under the cursor, toggles a "
+                            "bit; the arrow keys move the cursor.");
+    keys->setObjectName("PortLegendKeys");
+    auto* box = new QWidget;
+    auto* column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(legend);
+    column->addWidget(keys);
+    return box;
+}
 
 std::unique_ptr<TVelImageList> FramePortWidget::makeImageListPort() {
     auto list = std::make_unique<TVelImageList>(kSize, kSize);
@@ -83,7 +147,8 @@ std::unique_ptr<TVelImageList> FramePortWidget::makeImageListPort() {
 
 FramePortWidget::FramePortWidget(Project& project, std::string name, QWidget* parent)
     : QWidget(parent), fProject(project), fName(std::move(name)), fGrid(new TVelGeneralGrid(this)),
-      fDDR(new TVelGridEditor(this)), fPIN(new TVelGridEditor(this)), fImages(makeImageListPort()) {
+      fDDR(new TVelGridEditor(this)), fPIN(new TVelGridEditor(this)), fImages(makeImageListPort()),
+      fLockedImages(makeLockedImageList()) {
     fGrid->setObjectName("VelGeneralGridPorts");
     fGrid->setColCount(TFramePort::kColCount);
     fGrid->setRowCount(TFramePort::kRowCount);
@@ -138,6 +203,22 @@ int FramePortWidget::ordinal() const {
 
 void FramePortWidget::refresh() {
     const TFramePort& frame = fProject.frame(ordinal());
+    // A port the external RAM holds is drawn with padlocks and says why; a port the
+    // controller lacks shows the plain crosses.
+    const bool locked = PortLockedByExternalRam(fProject, ordinal());
+    TVelImageList* images = locked ? fLockedImages.get() : fImages.get();
+    if (fDDR->Images() != images) {
+        fDDR->setImages(images);
+        fPIN->setImages(images);
+        fGrid->viewport()->update();
+    }
+    const QString port = QString("Port ") + QChar(fName.back());
+    QString why;
+    if (locked)
+        why = port + " carries the external RAM bus (External Ram above 0): its pins cannot be set";
+    else if (frame.DDRMask() == 0 && frame.PortMask() == 0)
+        why = "This controller has no " + port;
+    fGrid->setToolTip(why);
     for (int row = 1; row < TFramePort::kRowCount; ++row)
         for (int col = 0; col < TFramePort::kColCount; ++col)
             fGrid->setCell(col, row, QString::fromStdString(frame.Cell(col, row)));

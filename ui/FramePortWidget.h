@@ -4,6 +4,7 @@
 // cursor, toggles the bit in the project's frame model; the arrow keys only move the cursor.
 // Leaving the frame reports the change to the project.
 
+#include <QString>
 #include <QWidget>
 
 #include <memory>
@@ -28,6 +29,12 @@ class FramePortWidget : public QWidget {
     TVelGeneralGrid* grid() const { return fGrid; }
     // Pictures for the cells: input, output, value 0, value 1, no such pin.
     static std::unique_ptr<TVelImageList> makeImageListPort();
+    // The same, with a padlock for the pins of a port the external RAM holds.
+    static std::unique_ptr<TVelImageList> makeLockedImageList();
+    // What image n of the locked list means, for the legend (0..5).
+    static QString legendText(int image);
+    // The legend under the frames: the six pictures with their meaning, and the keys.
+    static QWidget* makeLegend();
     TVelImageList* ImageListPort() const { return fImages.get(); }
 
   protected:
@@ -43,6 +50,7 @@ class FramePortWidget : public QWidget {
     TVelGridEditor* fDDR;
     TVelGridEditor* fPIN;
     std::unique_ptr<TVelImageList> fImages;
+    std::unique_ptr<TVelImageList> fLockedImages;
     bool fPointerDown = false; // a mouse button is down on the cells
 };
 

@@ -12,7 +12,7 @@
 #include "ui/PageView.h"
 #include "ui/PreviewWindow.h"
 #include "ui/PrintListing.h"
-#include "output/SettingsCommands.h"
+#include "ui/QtDialogs.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -200,6 +200,13 @@ void MainWindow::ensurePage(int page) {
     auto* scroll = static_cast<QScrollArea*>(fPages->widget(page));
     QWidget* content =
         buildPageContent(planPage(page), page == 0 ? buildControllerTabs() : nullptr, widgets);
+    // The port pages explain their pictures under the frames (the content's layout holds
+    // the frames' row, then the row of the page's own commands).
+    if (std::any_of(optionCatalogue().begin(), optionCatalogue().end(), [&](const OptionDef& d) {
+            return d.page == page && d.kind == OptionKind::PortFrame;
+        }))
+        if (auto* outer = qobject_cast<QVBoxLayout*>(content->layout()))
+            outer->insertWidget(1, FramePortWidget::makeLegend());
     scroll->setWidget(content);
     for (auto& [name, b] : fBound)
         if (b.def->page == page && b.def->kind != OptionKind::ControllerList) paint(b, true);
@@ -263,7 +270,47 @@ QWidget* MainWindow::buildControllerTabs() {
         if (!fRefreshing) fProject.setFamilyTab(tab);
     });
     fControllerTabs->setMinimumHeight(220);
-    return fControllerTabs;
+
+    // A filter above the lists narrows every tab to the names that contain its text; the
+    // lists keep their order, and the controller in use stays in use.
+    auto* pane = new QWidget;
+    pane->setObjectName("ControllerPane");
+    auto* layout = new QVBoxLayout(pane);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* filterRow = new QHBoxLayout;
+    auto* filterLabel = new QLabel("Filter:");
+    fFilter = new QLineEdit;
+    fFilter->setObjectName("ControllerFilter");
+    fFilter->setPlaceholderText("part of a controller name, e.g. 328");
+    fFilter->setClearButtonEnabled(true);
+    fFilter->setToolTip("Shows only the controllers whose names contain this text");
+    fFilter->setMaximumWidth(360);
+    filterLabel->setBuddy(fFilter);
+    filterRow->addWidget(filterLabel);
+    filterRow->addWidget(fFilter);
+    filterRow->addStretch(1);
+    layout->addLayout(filterRow);
+    layout->addWidget(fControllerTabs, 1);
+    connect(fFilter, &QLineEdit::textChanged, this, [this] { applyControllerFilter(); });
+    return pane;
+}
+
+void MainWindow::applyControllerFilter() {
+    if (!fControllerTabs || !fFilter) return;
+    const QString wanted = fFilter->text().trimmed();
+    for (int tab = 0; tab < fControllerTabs->count(); ++tab) {
+        auto* list = static_cast<QListWidget*>(fControllerTabs->widget(tab));
+        int shown = 0;
+        for (int i = 0; i < list->count(); ++i) {
+            QListWidgetItem* item = list->item(i);
+            const bool hide = !wanted.isEmpty() && !item->text().contains(wanted, Qt::CaseInsensitive);
+            if (item->isHidden() != hide) item->setHidden(hide);
+            if (!hide) ++shown;
+        }
+        // The tab says how many names it still shows while the filter is in use.
+        fControllerTabs->setTabToolTip(
+            tab, wanted.isEmpty() ? QString() : QString("%1 of %2 shown").arg(shown).arg(list->count()));
+    }
 }
 
 void MainWindow::bind(const OptionDef& def, QWidget* widget, QLabel* label) {
@@ -386,8 +433,6 @@ void MainWindow::refreshControllerLists() {
         }
         fControllerTabs->setTabIcon(tab, inUse ? style()->standardIcon(QStyle::SP_DialogApplyButton)
                                                : QIcon());
-        fControllerTabs->setTabToolTip(tab, inUse ? "in use: " + list->item(s.itemIndex)->text()
-                                                  : QString());
         if (inUse) {
             list->setCurrentRow(s.itemIndex);
         } else {
@@ -401,6 +446,7 @@ void MainWindow::refreshControllerLists() {
     }
     if (fControllerTabs->currentIndex() != fProject.familyTab())
         fControllerTabs->setCurrentIndex(fProject.familyTab());
+    applyControllerFilter();
 }
 
 void MainWindow::paint(Bound& b, bool force) {
@@ -547,6 +593,7 @@ void MainWindow::LoadSettingsBtnClick() {
 void MainWindow::StoreBtnClick() {
     fProject.act([this] {
         if (!pramlet::StoreBtnClick(fProject)) return;
+        fStoredListing = fProject.listing();
         // Where the file went, until the pointer shows another hint.
         fHint = "Stored as " + qs(fProject.FileName());
         fStatus0->setText(fHint);
@@ -592,6 +639,30 @@ void MainWindow::InfoBtnClick() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // A built program that was never stored (or changed in the listing window since) would
+    // be lost: the user is asked first. With nothing to lose the window closes at once.
+    if (!fProject.built() || fProject.listing() == fStoredListing) {
+        event->accept();
+        return;
+    }
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(),
+                    "The program is built but not stored.\nStore it first?",
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+    box.setObjectName("StoreFirstQuestion");
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    fitMessageBox(box);
+    const int answer = box.exec();
+    if (answer == QMessageBox::Yes) {
+        StoreBtnClick();
+        if (fProject.listing() != fStoredListing) {
+            event->ignore(); // not stored: the user stays
+            return;
+        }
+    } else if (answer != QMessageBox::No) {
+        event->ignore();
+        return;
+    }
     event->accept();
 }
 

@@ -17,6 +17,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
+class QLineEdit;
 class QPrinter;
 class QPushButton;
 class QStackedWidget;
@@ -40,6 +41,7 @@ class MainWindow : public QMainWindow {
     QWidget* optionWidget(const std::string& name);
     QStackedWidget* pages() const { return fPages; }
     QTabWidget* controllerTabs() const { return fControllerTabs; }
+    QLineEdit* controllerFilter() const { return fFilter; }
     // The listing window, made when first needed (it is not part of the first page).
     TListForm* listForm();
     // The preview window; none until it is first opened.
@@ -90,6 +92,7 @@ class MainWindow : public QMainWindow {
     void refreshAll();
     void paint(Bound& b, bool force);
     void refreshControllerLists();
+    void applyControllerFilter();
     void showPage();
     void focusOption(std::string_view name);
     void chooseFileName();
@@ -106,6 +109,7 @@ class MainWindow : public QMainWindow {
     TListForm* fListForm = nullptr;
     PreviewWindow* fPreview = nullptr;
     QString fSettingsFolder; // of the last settings file saved or loaded
+    QLineEdit* fFilter = nullptr;
     BindContext fContext;
     std::vector<bool> fBuilt; // by page
     std::map<std::string, Bound> fBound;
@@ -116,6 +120,7 @@ class MainWindow : public QMainWindow {
     bool fListPressSelected = false;
     QString fHint; // the hint last shown in the status line
     std::string fBuiltAppName;
+    std::vector<std::string> fStoredListing; // the listing as last stored
 };
 
 } // namespace pramlet

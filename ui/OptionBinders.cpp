@@ -51,6 +51,21 @@ FieldLeave* leaveOf(const OptName name, QWidget* field, const BindContext& c,
         field, [=, &c] { c.act(name.str(), [&] { c.project.userLeave(name); }); }, takeReturn);
 }
 
+// A group of radio buttons is one Tab stop, as Qt users expect: its checked button, or its
+// first enabled button while none is checked. The arrow keys move inside the group (and
+// choose, as a click does); a click reaches every button.
+void setGroupTabStop(const QList<QAbstractButton*>& buttons) {
+    QAbstractButton* stop = nullptr;
+    for (QAbstractButton* b : buttons)
+        if (b->isChecked() && b->isEnabled()) stop = b;
+    for (QAbstractButton* b : buttons)
+        if (!stop && b->isEnabled()) stop = b;
+    for (QAbstractButton* b : buttons) {
+        const Qt::FocusPolicy policy = b == stop ? Qt::StrongFocus : Qt::ClickFocus;
+        if (b->focusPolicy() != policy) b->setFocusPolicy(policy);
+    }
+}
+
 class GroupBoxBinder : public OptionBinder {
     QWidget* create(const OptionDef& d, Project&) const override {
         return new QGroupBox(qs(d.caption));
@@ -106,6 +121,7 @@ class OneOfBinder : public OptionBinder {
             if (group) group->setExclusive(exclusive);
         }
         r->setText(qs(s.caption));
+        if (QButtonGroup* group = r->group()) setGroupTabStop(group->buttons());
     }
 };
 
@@ -132,10 +148,11 @@ class NumberBinder : public OptionBinder {
         auto* spin = static_cast<TVelSpinEdit*>(w);
         if (spin->MinValue() != s.minValue || spin->MaxValue() != s.maxValue)
             spin->setRange(s.minValue, s.maxValue);
-        if (spin->Text() != qs(s.text)) spin->setText(qs(s.text));
-        // A refused text stays in the error font; the hint says what the field takes and
-        // what the program keeps.
-        if (!s.spinRules().isValid(s.text)) {
+        // A refused text stays on show in the error font until the next change; the hint
+        // says what the field takes and what the program keeps.
+        const QString shown = qs(s.refused.empty() ? s.text : s.refused);
+        if (spin->Text() != shown) spin->setText(shown);
+        if (!s.refused.empty()) {
             QString takes = s.minValue == s.maxValue
                                 ? QString("a whole number")
                                 : QString("%1 to %2").arg(s.minValue).arg(s.maxValue);
@@ -143,11 +160,9 @@ class NumberBinder : public OptionBinder {
             for (const auto& line : s.special.lines())
                 names << qs(line.substr(0, line.find('=')));
             if (!names.isEmpty()) takes += " or " + names.join(", ");
-            const SpinRules rules = s.spinRules();
-            const QString kept = qs(rules.write(rules.read(s.taken)));
-            w->setToolTip(w->toolTip() + QString(" (\"%1\" is not taken: this field takes %2; the "
-                                                 "program keeps %3)")
-                                             .arg(qs(s.text), takes, kept));
+            w->setToolTip(w->toolTip() + QString(" (\"%1\" is not taken: this field takes %2; "
+                                                 "the program keeps %3)")
+                                             .arg(shown, takes, qs(s.text)));
         }
     }
 };
@@ -318,6 +333,7 @@ class RadioGroupBinder : public OptionBinder {
     void repaint(const OptionState& s, QWidget* w) const override {
         auto* group = w->findChild<QButtonGroup*>();
         if (auto* b = group->button(s.itemIndex)) b->setChecked(true);
+        setGroupTabStop(group->buttons());
     }
 };
 
@@ -400,7 +416,7 @@ bool samePaint(const OptionState& a, const OptionState& b) {
            a.visible == b.visible && a.items == b.items && a.itemIndex == b.itemIndex &&
            a.itemChecked == b.itemChecked && a.itemEnabled == b.itemEnabled &&
            a.minValue == b.minValue && a.maxValue == b.maxValue && a.caption == b.caption &&
-           a.hint == b.hint && a.taken == b.taken;
+           a.hint == b.hint && a.refused == b.refused;
 }
 
 } // namespace pramlet

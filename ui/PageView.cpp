@@ -1,6 +1,7 @@
 #include "ui/PageView.h"
 
 #include <QButtonGroup>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,6 +17,62 @@ namespace {
 
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
+}
+
+// Keeps a unit's label enabled and shown with its field.
+class UnitFollower : public QObject {
+  public:
+    UnitFollower(QLabel* unit, QWidget* field) : QObject(field), fUnit(unit) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* field = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::EnabledChange) fUnit->setEnabled(field->isEnabled());
+        if (event->type() == QEvent::ShowToParent) fUnit->show();
+        if (event->type() == QEvent::HideToParent) fUnit->hide();
+        return false;
+    }
+
+  private:
+    QLabel* fUnit;
+};
+
+// Labels and units beside fields that have none of their own; the captions stay as they are.
+struct Addition {
+    const char* option;
+    const char* label; // before the field, or nullptr
+    const char* unit;  // after the field, or nullptr
+};
+constexpr Addition kAdditions[] = {
+    {"SysTickSpin", "Period", "ms"},
+    {"RamSpin", "Size", "bytes"},
+    {"XDataWaitSpin", "Wait states", nullptr},
+    {"SysStackiDatChk", "Stack in", nullptr},
+    {"SysFrameIDatChk", "Frame in", nullptr},
+    {"SysStackSpin", nullptr, "bytes"},
+    {"SysFrameSpin", nullptr, "bytes"},
+    {"TaskStackiDatChk", "Stack in", nullptr},
+    {"TaskStackSpin", nullptr, "bytes"},
+    {"TaskFrameSpin", nullptr, "bytes"},
+};
+
+const Addition* additionFor(const std::string& option) {
+    for (const Addition& a : kAdditions)
+        if (option == a.option) return &a;
+    return nullptr;
+}
+
+// The field with its unit after it; the unit follows the field's enabled state.
+QWidget* withUnit(QWidget* field, const char* unit) {
+    if (!unit) return field;
+    auto* holder = new QWidget;
+    auto* row = new QHBoxLayout(holder);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(field, 1);
+    auto* label = new QLabel(unit);
+    label->setObjectName(field->objectName() + "Unit");
+    label->setEnabled(field->isEnabled());
+    row->addWidget(label);
+    field->installEventFilter(new UnitFollower(label, field));
+    return holder;
 }
 
 class Builder {
@@ -42,13 +99,16 @@ class Builder {
                   bool span) {
         QWidget* w = fW.make(d);
         QLabel* label = nullptr;
-        if (!text.empty()) {
-            label = new QLabel(qs(text));
-            if (!d.label.empty()) label->setBuddy(w);
+        const Addition* more = additionFor(d.name);
+        const std::string shown = !text.empty() ? text : more && more->label ? more->label : "";
+        QWidget* cell = withUnit(w, more ? more->unit : nullptr);
+        if (!shown.empty()) {
+            label = new QLabel(qs(shown));
+            if (!d.label.empty() || text.empty()) label->setBuddy(w);
             grid->addWidget(label, r, c);
-            grid->addWidget(w, r, c + 1);
+            grid->addWidget(cell, r, c + 1);
         } else if (span) {
-            grid->addWidget(w, r, c, 1, 2);
+            grid->addWidget(cell, r, c, 1, 2);
         }
         fW.bind(d, w, label);
     }
@@ -57,7 +117,16 @@ class Builder {
         switch (row.kind) {
         case PlanRow::Kind::Option: labelled(grid, r, 0, *row.def, row.label, true); break;
         case PlanRow::Kind::Box: grid->addWidget(box(*row.def, row.rows), r, 0, 1, 2); break;
-        case PlanRow::Kind::Group: grid->addWidget(group(row), r, 0, 1, 2); break;
+        case PlanRow::Kind::Group:
+            if (const Addition* more = additionFor(row.members.front()->name); more && more->label) {
+                auto* label = new QLabel(qs(more->label));
+                label->setObjectName(qs(row.members.front()->name) + "Label");
+                grid->addWidget(label, r, 0);
+                grid->addWidget(group(row), r, 1);
+            } else {
+                grid->addWidget(group(row), r, 0, 1, 2);
+            }
+            break;
         case PlanRow::Kind::Table: grid->addWidget(table(row.table), r, 0, 1, 2); break;
         }
     }
@@ -141,8 +210,11 @@ QWidget* buildPageContent(const PagePlan& plan, QWidget* top, const PageWidgets&
         cols.back()->setSpacing(8);
         grid->addLayout(cols.back(), 1);
     }
-    for (const BoxPlan& b : plan.boxes)
-        cols[b.column]->addWidget(build.box(*b.def, b.rows));
+    // The boxes are made column by column, so that Tab follows the reading order: down the
+    // first column, then down the next.
+    for (int c = 0; c < plan.columns; ++c)
+        for (const BoxPlan& b : plan.boxes)
+            if (b.column == c) cols[c]->addWidget(build.box(*b.def, b.rows));
     for (auto* col : cols)
         col->addStretch(1);
     outer->addLayout(grid, top ? 0 : 1);

@@ -41,13 +41,38 @@ TEST_F(NavigationTest, NextIsRefusedWithoutAController) {
               (RecordingDialogs::Entry{"error", "Select CPU type first!", "OK"}));
 }
 
-TEST_F(NavigationTest, SwitchingTheFamilyTabChangesTheCurrentNameWithoutLoading) {
+// The controller in use stays in use whichever tab is shown: a tab without a selected entry
+// does not make next refuse.
+TEST_F(NavigationTest, SwitchingTheFamilyTabLoadsNothingAndKeepsTheController) {
     select("mega16x");
     EXPECT_EQ(p.CurCPUName(), "mega16x");
+    const int tab = p.controllerTab();
     p.setFamilyTab(0); // TINY: nothing selected there
+    EXPECT_EQ(p.familyTab(), 0);
+    EXPECT_EQ(p.controllerTab(), tab);
+    EXPECT_EQ(p.CurCPUName(), "mega16x");
+    EXPECT_GE(p.CurCPU(), 0);
+    EXPECT_EQ(p.cpu().CpuName, "mega16x");
+    EXPECT_TRUE(p.next());
+    EXPECT_TRUE(dialogs.entries.empty());
+}
+
+TEST_F(NavigationTest, OnlyTheListOfTheControllerInUseHasASelection) {
+    select("mega16x");
+    ASSERT_TRUE(p.clickControllerByName("tiny256"));
+    int selected = 0;
+    for (OptName list : Project::controllerLists())
+        if (o().itemIndex(list) >= 0) ++selected;
+    EXPECT_EQ(selected, 1);
+    EXPECT_EQ(p.familyTab(), p.controllerTab());
+    EXPECT_EQ(p.CurCPUName(), "tiny256");
+}
+
+TEST_F(NavigationTest, NoControllerBeforeTheFirstClick) {
+    EXPECT_EQ(p.controllerTab(), -1);
     EXPECT_EQ(p.CurCPUName(), "");
     EXPECT_EQ(p.CurCPU(), -1);
-    EXPECT_EQ(p.cpu().CpuName, "mega16x");
+    p.setFamilyTab(2);
     EXPECT_FALSE(p.next());
 }
 

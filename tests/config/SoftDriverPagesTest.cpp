@@ -324,17 +324,27 @@ TEST_F(Page5Test, LongDisplaysAreMultiplexedAndTheFirstBitIsLimited) {
     enter("Disp7SizeSpin", "16");
     EXPECT_TRUE(o().enabled("MuxD7Chk"));
     EXPECT_TRUE(o().enabled("NonMuxD7Chk"));
-    // Mux and blank pin: at most bit 3.
+    // Mux and blank pin: at most bit 3. A bit above the bound is refused as typed, as
+    // pramlet-cli refuses it; the value taken before stays.
     EXPECT_EQ(o()["Disp7StartSpin"].maxValue, 3);
+    const int before = o().value("Disp7StartSpin");
     enter("Disp7StartSpin", "7");
+    EXPECT_EQ(o().value("Disp7StartSpin"), before);
+    EXPECT_EQ(o()["Disp7StartSpin"].refused, "7");
+    enter("Disp7StartSpin", "3");
     EXPECT_EQ(o().value("Disp7StartSpin"), 3);
+    EXPECT_EQ(o()["Disp7StartSpin"].refused, "");
     p.userChoose("NonMuxD7Chk");
     EXPECT_EQ(o()["Disp7StartSpin"].maxValue, 4);
     enter("Disp7StartSpin", "7");
+    EXPECT_EQ(o().value("Disp7StartSpin"), 3);
+    enter("Disp7StartSpin", "4");
     EXPECT_EQ(o().value("Disp7StartSpin"), 4);
     p.userCheck("DspBlankChk", false);
-    enter("Disp7StartSpin", "7");
+    EXPECT_EQ(o()["Disp7StartSpin"].maxValue, 5);
+    enter("Disp7StartSpin", "5");
     EXPECT_EQ(o().value("Disp7StartSpin"), 5);
+    // A bound that shrinks under a value lowers it.
     p.userChoose("MuxD7Chk");
     EXPECT_EQ(o()["Disp7StartSpin"].maxValue, 4);
     EXPECT_EQ(o().value("Disp7StartSpin"), 4);

@@ -120,7 +120,10 @@ class TestMainWindow : public QObject {
                 break;
             case OptionKind::Number:
             case OptionKind::NumberSpecial:
-                if (static_cast<TVelSpinEdit*>(x)->Text() != text) return n + " text";
+                // A refused text stays on show until the next change.
+                if (static_cast<TVelSpinEdit*>(x)->Text() !=
+                    (s.refused.empty() ? text : QString::fromStdString(s.refused)))
+                    return n + " text";
                 break;
             case OptionKind::Choice: {
                 auto* c = static_cast<QComboBox*>(x);

@@ -15,6 +15,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
+#include <QScrollArea>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -56,6 +58,17 @@ QString joined(const std::vector<std::string>& lines) {
     for (const auto& s : lines)
         l << QString::fromStdString(s);
     return l.join('\n');
+}
+
+// The box of a page column that holds `w`, or nullptr for the row under the boxes.
+QWidget* topBox(QWidget* w, QWidget* content) {
+    QWidget* box = nullptr;
+    for (QWidget* p = w; p && p != content; p = p->parentWidget())
+        if (p->parentWidget() == content) {
+            const OptionDef* d = findOption(p->objectName().toStdString());
+            if (d && d->kind == OptionKind::GroupBox) box = p;
+        }
+    return box;
 }
 
 } // namespace
@@ -305,6 +318,95 @@ class TestWindow : public QObject {
         QVERIFY(project->clickControllerByName("mega2k"));
         QCOMPARE(window->controllerTabs()->currentIndex(), 2);
         QCOMPARE(list(2)->selectedItems().front()->text(), QString("mega2k"));
+    }
+
+    // Tab walks every page in reading order: the boxes column by column, each from top to
+    // bottom, then the row under them; a group of radio buttons is one stop, its chosen
+    // member, and the arrow keys move inside it.
+    void tabFollowsTheReadingOrder() {
+        selectController(2, "mega2k");
+        for (int page = 0; page < kPageCount; ++page) {
+            goToPage(page);
+            auto* scroll = static_cast<QScrollArea*>(window->pages()->currentWidget());
+            QWidget* content = scroll->widget();
+            QList<QWidget*> stops;
+            for (QWidget* w : content->findChildren<QWidget*>())
+                if (w->isVisibleTo(content) && w->isEnabled() &&
+                    (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
+                    stops << w;
+            QVERIFY(!stops.isEmpty());
+            // Start at the first stop of the first column.
+            QWidget* first = content->nextInFocusChain();
+            while (!stops.contains(first))
+                first = first->nextInFocusChain();
+            first->setFocus(Qt::OtherFocusReason);
+            QList<QWidget*> walked;
+            for (int n = 0; n < 400; ++n) {
+                QWidget* f = QApplication::focusWidget();
+                if (!f || !content->isAncestorOf(f)) break;
+                if (walked.contains(f)) break;
+                walked << f;
+                QTest::keyClick(f, Qt::Key_Tab);
+            }
+            auto name = [](QWidget* w) {
+                return w->objectName().isEmpty()
+                           ? QString(w->metaObject()->className()) + " in " +
+                                 w->parentWidget()->objectName()
+                           : w->objectName();
+            };
+            // Column by column (the x of the box on the page; the row under the boxes
+            // last), then line by line; widgets whose heights overlap share a line.
+            auto before = [&](QWidget* a, QWidget* b) {
+                QWidget* boxA = topBox(a, content);
+                QWidget* boxB = topBox(b, content);
+                // The first page's controller lists (and their filter) stand above the boxes.
+                QWidget* lists = window->controllerTabs()->parentWidget();
+                auto column = [&](QWidget* w, QWidget* box) {
+                    return lists->isAncestorOf(w) ? -1 : box ? box->x() : 1 << 20;
+                };
+                const int colA = column(a, boxA), colB = column(b, boxB);
+                if (colA != colB) return colA < colB;
+                const QRect ra(a->mapTo(content, QPoint(0, 0)), a->size());
+                const QRect rb(b->mapTo(content, QPoint(0, 0)), b->size());
+                if (ra.bottom() < rb.top()) return true;
+                if (rb.bottom() < ra.top()) return false;
+                return ra.x() < rb.x();
+            };
+            for (int i = 1; i < walked.size(); ++i)
+                QVERIFY2(before(walked[i - 1], walked[i]),
+                         qPrintable(QString("page %1: %2 before %3")
+                                        .arg(page + 1)
+                                        .arg(name(walked[i - 1]), name(walked[i])) +
+                                    QString(" at %1,%2 and %3,%4")
+                                        .arg(walked[i - 1]->mapTo(content, QPoint()).x())
+                                        .arg(walked[i - 1]->mapTo(content, QPoint()).y())
+                                        .arg(walked[i]->mapTo(content, QPoint()).x())
+                                        .arg(walked[i]->mapTo(content, QPoint()).y())));
+            // Every stop is reached but the members of a group that are not its stop.
+            for (QWidget* w : stops) {
+                auto* radio = qobject_cast<QRadioButton*>(w);
+                if (radio && !radio->isChecked()) {
+                    QVERIFY2(!walked.contains(w), qPrintable(w->objectName()));
+                    continue;
+                }
+                QVERIFY2(walked.contains(w),
+                         qPrintable(QString("page %1: %2 skipped").arg(page + 1).arg(name(w))));
+            }
+        }
+
+        // The arrows choose inside a group, as a click does.
+        goToPage(1);
+        auto* none = widget<QRadioButton>("HeapNoneChk");
+        QVERIFY(none->isChecked());
+        none->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(none, Qt::Key_Right);
+        QVERIFY(!project->opts().checked("HeapNoneChk"));
+        QWidget* now = QApplication::focusWidget();
+        QVERIFY(now && now != none);
+        QVERIFY(qobject_cast<QRadioButton*>(now)->isChecked());
+        QVERIFY(project->opts().checked(OptName::lookup(now->objectName().toStdString())));
+        QVERIFY(now->focusPolicy() & Qt::TabFocus);
+        QVERIFY(!(none->focusPolicy() & Qt::TabFocus));
     }
 };
 
