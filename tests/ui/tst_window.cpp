@@ -4,9 +4,11 @@
 // tab order.
 
 #include "app/cli/Cli.h"
+#include "components/widgets/VelGridEditor.h"
 #include "components/widgets/VelSpinEdit.h"
 #include "config/Project.h"
 #include "tests/support/RecordingDialogs.h"
+#include "ui/FramePortWidget.h"
 #include "ui/MainWindow.h"
 #include "ui/QtDialogs.h"
 
@@ -407,6 +409,188 @@ class TestWindow : public QObject {
         QVERIFY(project->opts().checked(OptName::lookup(now->objectName().toStdString())));
         QVERIFY(now->focusPolicy() & Qt::TabFocus);
         QVERIFY(!(none->focusPolicy() & Qt::TabFocus));
+    }
+
+    // Closing with a built program never stored asks first; with nothing to lose the window
+    // closes at once.
+    void exitAsksToStoreAProgramNeverStored() {
+        QVERIFY(window->close()); // nothing built
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+
+        selectController(2, "mega16x");
+        buildAs("Unsaved");
+        QStringList asked;
+        QMessageBox::StandardButton answer = QMessageBox::Cancel;
+        QTimer answerer;
+        connect(&answerer, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || box->property("seen").toBool()) return;
+            box->setProperty("seen", true);
+            asked << box->text();
+            QCOMPARE(box->standardButtons(),
+                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            QTimer::singleShot(10, box, [box, answer] { box->button(answer)->click(); });
+        });
+        answerer.start(5);
+        QVERIFY(!window->close()); // Cancel: the window stays
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(asked[0], QString("The program is built but not stored.\nStore it first?"));
+        QVERIFY(window->isVisible());
+
+        // Yes stores, then closes.
+        QTemporaryDir dir;
+        project->setFileName(dir.filePath("unsaved").toStdString());
+        answer = QMessageBox::Yes;
+        QVERIFY(window->close());
+        QCOMPARE(asked.size(), 2);
+        QVERIFY(QFile::exists(dir.filePath("unsaved.pas")));
+
+        // Stored: nothing to lose, no question.
+        window->show();
+        QVERIFY(window->close());
+        QCOMPARE(asked.size(), 2);
+
+        // An edit after the store is something to lose; No closes without storing.
+        window->show();
+        auto lines = project->listing();
+        lines.push_back("// edited");
+        project->setListing(lines);
+        answer = QMessageBox::No;
+        QVERIFY(window->close());
+        QCOMPARE(asked.size(), 3);
+        answerer.stop();
+    }
+
+    // The filter narrows every tab to the names containing its text, in the lists' order;
+    // the controller in use stays in use.
+    void theFilterNarrowsEveryTab() {
+        RecordingDialogs d;
+        Project q(d);
+        q.start(PRAMLET_BIN_DIR "/", {});
+        MainWindow w(q);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(q.clickControllerByName("mega128"));
+        auto visible = [&](int tab) {
+            QStringList names;
+            auto* l = static_cast<QListWidget*>(w.controllerTabs()->widget(tab));
+            for (int i = 0; i < l->count(); ++i)
+                if (!l->item(i)->isHidden()) names << l->item(i)->text();
+            return names;
+        };
+        QList<QStringList> all;
+        for (int tab = 0; tab < w.controllerTabs()->count(); ++tab)
+            all << visible(tab);
+        QLineEdit* filter = w.controllerFilter();
+        QVERIFY(filter);
+        filter->setFocus();
+        QTest::keyClicks(filter, "328");
+        int shown = 0;
+        for (int tab = 0; tab < w.controllerTabs()->count(); ++tab) {
+            QStringList expected;
+            for (const QString& n : all[tab])
+                if (n.contains("328")) expected << n;
+            QCOMPARE(visible(tab), expected);
+            shown += expected.size();
+        }
+        QVERIFY(shown >= 2);
+        QCOMPARE(q.cpu().CpuName, std::string("mega128"));
+        QCOMPARE(q.CurCPUName(), std::string("mega128"));
+        QVERIFY(q.next());
+        q.prev();
+        // Letter case does not matter; an emptied filter shows everything again.
+        filter->selectAll();
+        QTest::keyClicks(filter, "MEGA328P");
+        QCOMPARE(visible(2), QStringList{"mega328P"} + QStringList());
+        filter->selectAll();
+        QTest::keyClick(filter, Qt::Key_Delete);
+        for (int tab = 0; tab < w.controllerTabs()->count(); ++tab)
+            QCOMPARE(visible(tab), all[tab]);
+    }
+
+    // The port pages show a legend; a port the external RAM holds has padlocks and says why,
+    // a port the controller lacks says that instead.
+    void portPagesExplainTheirPictures() {
+        RecordingDialogs d;
+        Project q(d);
+        q.start(PRAMLET_TEST_DATA "/generator/", {});
+        MainWindow w(q);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(q.clickControllerByName("mega128g"));
+        auto* ram = qobject_cast<TVelSpinEdit*>(w.optionWidget("RamSpin"));
+        ram->setFocus();
+        ram->selectAll();
+        QTest::keyClicks(ram, "4096");
+        QTest::keyClick(ram, Qt::Key_Return);
+        QCOMPARE(q.derived().ExternRam, 4096);
+        while (q.page() < 11)
+            QVERIFY(q.next());
+        auto* page = w.pages()->currentWidget();
+        QStringList legend;
+        for (int i = 0; i < 6; ++i)
+            if (auto* l = page->findChild<QLabel*>(QString("PortLegend%1").arg(i))) legend << l->text();
+        QCOMPARE(legend, (QStringList{"input (DDR bit 0)", "output (DDR bit 1)", "value 0", "value 1",
+                                      "no such pin on this controller",
+                                      "held by the external RAM bus"}));
+        auto grid = [&](const char* frame) {
+            return w.optionWidget(frame)->findChild<QWidget*>("VelGeneralGridPorts");
+        };
+        auto images = [&](const char* frame) {
+            return w.optionWidget(frame)->findChild<TVelGridEditor*>("VelGridEditorDDR")->Images();
+        };
+        QVERIFY2(grid("FramePortA")->toolTip().contains("external RAM"),
+                 qPrintable(grid("FramePortA")->toolTip()));
+        QVERIFY(grid("FramePortC")->toolTip().contains("external RAM"));
+        QCOMPARE(grid("FramePortB")->toolTip(), QString());
+        auto plain = [&](const char* frame) {
+            return static_cast<FramePortWidget*>(w.optionWidget(frame))->ImageListPort();
+        };
+        QVERIFY(images("FramePortA") != plain("FramePortA")); // the padlocks
+        QCOMPARE(images("FramePortB"), plain("FramePortB"));
+        // No external RAM: port A is an ordinary port again.
+        while (q.page() > 0)
+            q.prev();
+        ram->setFocus();
+        ram->selectAll();
+        QTest::keyClicks(ram, "0");
+        QTest::keyClick(ram, Qt::Key_Return);
+        while (q.page() < 11)
+            QVERIFY(q.next());
+        QCOMPARE(grid("FramePortA")->toolTip(), QString());
+        QCOMPARE(images("FramePortA"), plain("FramePortA"));
+        // A port the controller lacks.
+        while (q.page() < 12)
+            QVERIFY(q.next());
+        QWidget* missing = nullptr;
+        for (const char* f : {"FramePortH", "FramePortJ", "FramePortK"})
+            if (q.frame(PortOrdinal(f[9])).PortMask() == 0) missing = grid(f);
+        QVERIFY(missing);
+        QVERIFY2(missing->toolTip().startsWith("This controller has no Port "),
+                 qPrintable(missing->toolTip()));
+    }
+
+    // Units and labels beside fields that had none; they follow their field.
+    void fieldsShowTheirUnits() {
+        auto* unit = window->findChild<QLabel*>("SysTickSpinUnit");
+        QVERIFY(unit);
+        QCOMPARE(unit->text(), QString("ms"));
+        QVERIFY(!unit->isEnabled()); // no controller yet
+        selectController(2, "mega16x");
+        QVERIFY(unit->isEnabled());
+        auto* period = qobject_cast<QLabel*>(
+            widget<QWidget>("SysTickSpin")->parentWidget()->parentWidget()->findChild<QLabel*>(
+                QString(), Qt::FindDirectChildrenOnly));
+        QVERIFY(period);
+        QCOMPARE(period->buddy(), widget<QWidget>("SysTickSpin"));
+        QCOMPARE(period->text(), QString("Period"));
+        QCOMPARE(window->findChild<QLabel*>("RamSpinUnit")->text(), QString("bytes"));
+        goToPage(1);
+        QCOMPARE(window->findChild<QLabel*>("SysStackSpinUnit")->text(), QString("bytes"));
+        QCOMPARE(window->findChild<QLabel*>("SysStackiDatChkLabel")->text(), QString("Stack in"));
+        // The captions of the boxes stay.
+        QCOMPARE(widget<QGroupBox>("GroupBox14")->title(), QString("System Tick"));
     }
 };
 
