@@ -204,13 +204,15 @@ class TestMainWindow : public QObject {
         QCOMPARE(project->CurCPUName(), std::string("mega2k"));
         QCOMPARE(project->CurCPU() >= 0, true);
 
-        // Back on a tab whose list keeps a selection, a click on that controller loads it.
+        // Another list's controller takes the selection; back on the old tab, nothing is
+        // selected and the controller in use stays until a click there loads another.
         selectController(0, "tiny256");
         QCOMPARE(project->cpu().CpuName, std::string("tiny256"));
         window->controllerTabs()->setCurrentIndex(2);
-        QCOMPARE(project->CurCPUName(), std::string("mega2k"));
+        QVERIFY(list->selectedItems().isEmpty());
+        QCOMPARE(project->CurCPUName(), std::string("tiny256"));
         QCOMPARE(project->cpu().CpuName, std::string("tiny256"));
-        r = list->visualItemRect(list->currentItem());
+        r = list->visualItemRect(list->findItems("mega2k", Qt::MatchExactly).front());
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
         QCOMPARE(project->cpu().CpuName, std::string("mega2k"));
     }
