@@ -35,7 +35,7 @@ set(may_app app cli ui widgets components generator output config device)
 set(may_support support device)
 
 # Test folder -> the layer it tests.
-set(test_folders device config generator output components cli widgets ui compile support)
+set(test_folders device config generator output components cli widgets ui app compile support)
 set(tested_device device)
 set(tested_config config)
 set(tested_generator generator)
@@ -44,6 +44,8 @@ set(tested_components components)
 set(tested_cli cli)
 set(tested_widgets widgets)
 set(tested_ui ui)
+# Both front ends together: the window against pramlet-cli.
+set(tested_app app)
 set(tested_compile config)
 set(tested_support support)
 

@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -457,7 +458,7 @@ class TestMainWindow : public QObject {
                 // summary or a cell of a port frame.
                 QWidget* owner = f;
                 while (owner && !window->optionWidget(owner->objectName().toStdString()) &&
-                       owner != window->controllerTabs())
+                       owner != window->controllerTabs() && owner != window->controllerFilter())
                     owner = owner->parentWidget();
                 QVERIFY2(owner, qPrintable(f->objectName()));
                 const OptionDef* d = findOption(owner->objectName().toStdString());
@@ -730,14 +731,19 @@ class TestMainWindow : public QObject {
                     QVERIFY2(hidden, d.name.c_str());
                     continue;
                 }
-                // A label of that text on the option's line, before it.
+                // A label of that text on the option's line, before it (a field with a unit
+                // beside it stands in a row of its own within the line).
                 bool found = false;
-                for (auto* label : w->parentWidget()->findChildren<QLabel*>())
-                    found =
-                        found ||
-                        (label->text() == QString::fromStdString(text) &&
-                         qAbs(label->geometry().center().y() - w->geometry().center().y()) < 4 &&
-                         label->geometry().right() < w->geometry().left());
+                QWidget* line = w->parentWidget();
+                if (line->objectName().isEmpty() && !qobject_cast<QGroupBox*>(line))
+                    line = line->parentWidget();
+                const QRect field(w->mapTo(line, QPoint()), w->size());
+                for (auto* label : line->findChildren<QLabel*>()) {
+                    const QRect at(label->mapTo(line, QPoint()), label->size());
+                    found = found || (label->text() == QString::fromStdString(text) &&
+                                      qAbs(at.center().y() - field.center().y()) < 4 &&
+                                      at.right() < field.left());
+                }
                 QVERIFY2(found, d.name.c_str());
             }
         }

@@ -1,9 +1,7 @@
-// The window in a new user's hands, driven by real key and mouse events: values the core
-// refuses never reach the program (the window's listing is the batch front end's), the name
-// from the command line, message boxes, storing, the marks of the controller in use, the
-// tab order.
+// The window in a new user's hands, driven by real key and mouse events: the name from the
+// command line, message boxes, storing, the marks of the controller in use, the tab order,
+// the exit question, the controller filter, the port legend, the units beside the fields.
 
-#include "app/cli/Cli.h"
 #include "components/widgets/VelGridEditor.h"
 #include "components/widgets/VelSpinEdit.h"
 #include "config/Project.h"
@@ -32,35 +30,12 @@
 #include <QtTest>
 
 #include <memory>
-#include <sstream>
 
 using namespace pramlet;
 
 namespace {
 
 const std::string kConfigData = PRAMLET_TEST_DATA "/config/";
-
-// The listing pramlet-cli writes for these arguments over the test controllers, as lines;
-// the status goes to `status`.
-std::vector<std::string> cliListing(const std::vector<std::string>& args, int& status,
-                                    const std::string& devices = kConfigData) {
-    std::vector<std::string> all = {"--devices", devices};
-    all.insert(all.end(), args.begin(), args.end());
-    std::ostringstream out, err;
-    status = runCli(all, out, err);
-    std::vector<std::string> lines;
-    std::istringstream in(out.str());
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
-QString joined(const std::vector<std::string>& lines) {
-    QStringList l;
-    for (const auto& s : lines)
-        l << QString::fromStdString(s);
-    return l.join('\n');
-}
 
 // The box of a page column that holds `w`, or nullptr for the row under the boxes.
 QWidget* topBox(QWidget* w, QWidget* content) {
@@ -146,51 +121,6 @@ class TestWindow : public QObject {
         window.reset();
         project.reset();
         dialogs.reset();
-    }
-
-    // A number above the controller's bounds or a watchdog text that is no value of the
-    // field: shown in the error font, never in the program, whose listing is the one of
-    // pramlet-cli, which refuses the same values.
-    void refusedNumbersNeverReachTheProgram() {
-        int status = -1;
-        // mega16x: 1024 bytes of RAM.
-        cliListing({"--device", "mega16x", "--set", "SysStackSpin=5000"}, status);
-        QCOMPARE(status, 2);
-        cliListing({"--device", "mega16x", "--set", "WatchDogSpin=xyz"}, status);
-        QCOMPARE(status, 2);
-        cliListing({"--device", "mega16x", "--set", "WatchDogSpin=250"}, status);
-        QCOMPARE(status, 2);
-        const auto expected =
-            cliListing({"--device", "mega16x", "--app", "Stack", "--set", "WatchDogSpin=1 sec"},
-                       status);
-        QCOMPARE(status, 0);
-
-        selectController(2, "mega16x");
-        auto* dog = widget<TVelSpinEdit>("WatchDogSpin");
-        typeInto(dog, "1 sec");
-        QCOMPARE(project->derived().WatchDog, 6);
-        for (const char* refused : {"xyz", "250"}) {
-            typeInto(dog, refused);
-            QCOMPARE(dog->Text(), QString(refused));
-            QCOMPARE(dog->font(), dog->ErrorFont());
-            QVERIFY2(dog->toolTip().contains("is not taken"), qPrintable(dog->toolTip()));
-            QCOMPARE(project->derived().WatchDog, 6);
-        }
-        goToPage(1);
-        auto* stack = widget<TVelSpinEdit>("SysStackSpin");
-        QCOMPARE(stack->MaxValue(), 1024);
-        typeInto(stack, "5000");
-        QCOMPARE(stack->Text(), QString("5000"));
-        QCOMPARE(stack->font(), stack->ErrorFont());
-        QCOMPARE(project->derived().SysStackSize, 50);
-        buildAs("Stack");
-        QCOMPARE(joined(project->listing()), joined(expected));
-
-        // A value taken afterwards is taken again, and the error font goes.
-        goToPage(1);
-        typeInto(stack, "120");
-        QCOMPARE(stack->font(), stack->NormalFont());
-        QCOMPARE(project->derived().SysStackSize, 120);
     }
 
     void aNameFromTheCommandLineFollowsTheNameRules() {
