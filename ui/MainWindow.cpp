@@ -205,8 +205,12 @@ void MainWindow::ensurePage(int page) {
     if (std::any_of(optionCatalogue().begin(), optionCatalogue().end(), [&](const OptionDef& d) {
             return d.page == page && d.kind == OptionKind::PortFrame;
         }))
-        if (auto* outer = qobject_cast<QVBoxLayout*>(content->layout()))
+        if (auto* outer = qobject_cast<QVBoxLayout*>(content->layout())) {
+            // Right under the frames; the free room goes below it.
+            outer->setStretch(0, 0);
             outer->insertWidget(1, FramePortWidget::makeLegend());
+            outer->insertStretch(2, 1);
+        }
     scroll->setWidget(content);
     for (auto& [name, b] : fBound)
         if (b.def->page == page && b.def->kind != OptionKind::ControllerList) paint(b, true);
@@ -281,7 +285,8 @@ QWidget* MainWindow::buildControllerTabs() {
     auto* filterLabel = new QLabel("Filter:");
     fFilter = new QLineEdit;
     fFilter->setObjectName("ControllerFilter");
-    fFilter->setPlaceholderText("part of a controller name, e.g. 328");
+    fFilter->setPlaceholderText("e.g. 328");
+    fFilter->setMinimumWidth(240);
     fFilter->setClearButtonEnabled(true);
     fFilter->setToolTip("Shows only the controllers whose names contain this text");
     fFilter->setMaximumWidth(360);
