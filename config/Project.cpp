@@ -66,8 +66,9 @@ Project::Project(const Project& other, Dialogs& dialogs)
     : fDialogs(dialogs), fOptions(other.fOptions), fDerived(other.fDerived),
       CurCPUData(other.CurCPUData), fLoader(dialogs), fCatalogue(other.fCatalogue, fLoader),
       fDataDirs(other.fDataDirs), fFrames(other.fFrames), fFamilyTab(other.fFamilyTab),
-      fPage(other.fPage), fWindowCaption(other.fWindowCaption), fFileName(other.fFileName),
-      fAppName(other.fAppName), fCPUchanged(other.fCPUchanged), fDecimalPoint(other.fDecimalPoint) {
+      fControllerTab(other.fControllerTab), fPage(other.fPage),
+      fWindowCaption(other.fWindowCaption), fFileName(other.fFileName),
+      fStoreFolder(other.fStoreFolder), fAppName(other.fAppName), fCPUchanged(other.fCPUchanged), fDecimalPoint(other.fDecimalPoint) {
 }
 
 TFramePort& Project::frame(int ordinal) {
@@ -118,6 +119,7 @@ void Project::restart() {
     CurCPUData = tCpuDesc();
     fFrames = makePortFrames();
     fFamilyTab = 0;
+    fControllerTab = -1;
     fWindowCaption = "Orvex Pramlet [AVR]";
     fFileName.clear();
     fAppName.clear();

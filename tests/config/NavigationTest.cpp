@@ -68,6 +68,21 @@ TEST_F(NavigationTest, OnlyTheListOfTheControllerInUseHasASelection) {
     EXPECT_EQ(p.CurCPUName(), "tiny256");
 }
 
+// A copy of the project (the sandbox that runs the pages ahead) keeps the controller in use
+// and the folder of the last store.
+TEST_F(NavigationTest, ACopyKeepsTheControllerInUse) {
+    select("mega16x");
+    p.setFamilyTab(0);
+    p.setStoreFolder("/tmp/stored");
+    RecordingDialogs quiet;
+    Project copy(p, quiet);
+    EXPECT_EQ(copy.CurCPUName(), "mega16x");
+    EXPECT_EQ(copy.controllerTab(), p.controllerTab());
+    EXPECT_EQ(copy.storeFolder(), "/tmp/stored");
+    EXPECT_TRUE(copy.next());
+    EXPECT_TRUE(quiet.entries.empty());
+}
+
 TEST_F(NavigationTest, NoControllerBeforeTheFirstClick) {
     EXPECT_EQ(p.controllerTab(), -1);
     EXPECT_EQ(p.CurCPUName(), "");
