@@ -287,7 +287,10 @@ QWidget* MainWindow::buildControllerTabs() {
     fFilter->setObjectName("ControllerFilter");
     fFilter->setPlaceholderText("e.g. 328");
     fFilter->setMinimumWidth(240);
-    fFilter->setClearButtonEnabled(true);
+    // The clear button's icon is looked up when the button is made, which costs the start a
+    // millisecond: it is made when the user first types.
+    connect(fFilter, &QLineEdit::textEdited, fFilter,
+            [this] { fFilter->setClearButtonEnabled(true); }, Qt::SingleShotConnection);
     fFilter->setToolTip("Shows only the controllers whose names contain this text");
     fFilter->setMaximumWidth(360);
     filterLabel->setBuddy(fFilter);
