@@ -4,8 +4,8 @@
 // the way: no exception but the fatal-message abort escapes, a page's rules run twice change
 // nothing, a completed listing ends with "end <name>." and an empty line, and the stored file
 // has CR LF only as line ends.
-#include "config/UserSettings.h"
 #include "config/Project.h"
+#include "config/UserSettings.h"
 #include "fuzz/FuzzSupport.h"
 #include "generator/BuildApp.h"
 #include "output/StoreListing.h"
@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string input(reinterpret_cast<const char*>(data), size);
     const std::size_t split = input.find("\n%%\n");
     const std::string description = input.substr(0, split);
-    std::vector<CliSetting> settings;
+    std::vector<Setting> settings;
     if (split != std::string::npos) {
         std::istringstream lines(input.substr(split + 4));
         for (std::string line; std::getline(lines, line);) {
@@ -102,7 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 p.refresh();
             else if (!p.next())
                 return 0;
-            for (const CliSetting& s : settings) {
+            for (const Setting& s : settings) {
                 const OptionDef* def = SettableOption(s.option, problem);
                 if (!def || def->page != page || !SettingValueAcceptable(s, problem)) continue;
                 ApplySetting(p, s, problem);
