@@ -29,9 +29,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     // A command: help, the version, the option lines (with or without a controller), the
-    // controller list, or a build or summary for one controller.
+    // controller list, or a build or summary for one controller (named by --device or by the
+    // settings file of --config).
     const bool other = parsed->help || parsed->version || parsed->options;
-    if (!other && parsed->list == !parsed->device.empty()) std::abort();
+    const bool build = !parsed->device.empty() || !parsed->configFile.empty();
+    if (!other && parsed->list == build) std::abort();
     for (const CliSetting& s : parsed->settings) {
         if (s.option.empty()) std::abort();
         if (SettableOption(s.option, problem)) SettingValueAcceptable(s, problem);
