@@ -5,6 +5,7 @@
 #include "components/widgets/VelSpinEdit.h"
 #include "config/Project.h"
 #include "tests/support/RecordingDialogs.h"
+#include "tests/ui/WindowDriver.h"
 #include "ui/MainWindow.h"
 
 #include <QLineEdit>
@@ -54,14 +55,8 @@ class TestFrontEnds : public QObject {
     std::unique_ptr<Project> project;
     std::unique_ptr<MainWindow> window;
 
-    template <class W> W* widget(const char* name) {
-        auto* w = qobject_cast<W*>(window->optionWidget(name));
-        if (!w) qFatal("no widget %s", name);
-        return w;
-    }
-    void clickButton(const char* name) {
-        QTest::mouseClick(widget<QPushButton>(name), Qt::LeftButton);
-    }
+    template <class W> W* widget(const char* name) { return test::optionWidget<W>(*window, name); }
+    void clickButton(const char* name) { test::clickButton(*window, name); }
     void selectController(int tab, const QString& name) {
         QTabBar* bar = window->controllerTabs()->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
@@ -71,26 +66,9 @@ class TestFrontEnds : public QObject {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(items.front()).center());
     }
-    void goToPage(int page) {
-        while (project->page() < page)
-            clickButton("NextBtn");
-        while (project->page() > page)
-            clickButton("PrevBtn");
-    }
-    void typeInto(QWidget* w, const QString& text) {
-        w->setFocus();
-        if (auto* spin = qobject_cast<TVelSpinEdit*>(w)) {
-            spin->selectAll();
-            QTest::keyClick(spin, Qt::Key_Delete);
-            QTest::keyClicks(spin, text);
-            QTest::keyClick(spin, Qt::Key_Return);
-        } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-            edit->selectAll();
-            QTest::keyClick(edit, Qt::Key_Delete);
-            QTest::keyClicks(edit, text);
-            QTest::keyClick(edit, Qt::Key_Return);
-        }
-    }
+    void goToPage(int page) { test::goToPage(*window, *project, page); }
+    // Types into a field as a user would and presses Enter.
+    void typeInto(QWidget* w, const QString& text) { test::typeAndEnter(w, text); }
     void buildAs(const QString& name) {
         goToPage(15);
         typeInto(widget<QLineEdit>("AppNameEdit"), name);

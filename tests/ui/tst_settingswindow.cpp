@@ -7,6 +7,7 @@
 #include "config/Project.h"
 #include "config/SettingsFile.h"
 #include "tests/support/RecordingDialogs.h"
+#include "tests/ui/WindowDriver.h"
 #include "ui/MainWindow.h"
 
 #include <QApplication>
@@ -46,14 +47,8 @@ struct Wizard {
         window->activateWindow();
         if (!QTest::qWaitForWindowExposed(window.get())) qFatal("the window is not shown");
     }
-    template <class W> W* widget(const char* name) {
-        auto* w = qobject_cast<W*>(window->optionWidget(name));
-        if (!w) qFatal("no widget %s", name);
-        return w;
-    }
-    void clickButton(const char* name) {
-        QTest::mouseClick(widget<QPushButton>(name), Qt::LeftButton);
-    }
+    template <class W> W* widget(const char* name) { return test::optionWidget<W>(*window, name); }
+    void clickButton(const char* name) { test::clickButton(*window, name); }
     void selectController(const QString& name) {
         QTabWidget* tabs = window->controllerTabs();
         for (int tab = 0; tab < tabs->count(); ++tab) {
@@ -67,12 +62,7 @@ struct Wizard {
         }
         qFatal("no controller %s", qPrintable(name));
     }
-    void goToPage(int page) {
-        while (project.page() < page)
-            clickButton("NextBtn");
-        while (project.page() > page)
-            clickButton("PrevBtn");
-    }
+    void goToPage(int page) { test::goToPage(*window, project, page); }
     void typeAndLeave(QWidget* w, const QString& text) {
         w->setFocus();
         if (auto* spin = qobject_cast<TVelSpinEdit*>(w)) {
