@@ -90,6 +90,24 @@ bool equalsLower(std::string_view text, std::string_view lower) {
            });
 }
 
+// CR LF, LF and a lone CR all end a line.
+std::size_t lineEnd(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] == '\n' || text[i] == '\r') return i;
+    return std::string_view::npos;
+}
+
+// Whether the '[' at `at` is the first character of its line that is not a control
+// character or a blank, that is, whether the line may be a section header.
+bool opensLine(std::string_view text, std::size_t at) {
+    while (at > 0) {
+        const char c = text[--at];
+        if (c == '\n' || c == '\r') return true;
+        if (static_cast<unsigned char>(c) > 32) return false;
+    }
+    return true;
+}
+
 } // namespace
 
 TIniDocument TIniDocument::FromText(std::string_view text, std::string_view onlySection) {
@@ -99,8 +117,17 @@ TIniDocument TIniDocument::FromText(std::string_view text, std::string_view only
     TIniDocument doc;
     Section* current = nullptr;
     while (!text.empty()) {
-        // CR LF, LF and a lone CR all end a line.
-        std::size_t end = text.find_first_of("\r\n");
+        if (!current) {
+            // Before the first section and in sections not wanted only a header matters,
+            // and a header's line opens with '[': the lines before the next such '[' are
+            // passed over unread.
+            std::size_t at = text.find('[');
+            while (at != std::string_view::npos && !opensLine(text, at))
+                at = text.find('[', at + 1);
+            if (at == std::string_view::npos) break;
+            text.remove_prefix(at);
+        }
+        std::size_t end = lineEnd(text);
         std::string_view line = TrimControl(text.substr(0, end));
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
 

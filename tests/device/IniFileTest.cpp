@@ -3,6 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace pramlet {
 namespace {
 
@@ -59,8 +65,9 @@ TEST(TIniDocument, FirstOfEqualKeysWinsAndRepeatedSectionsMerge) {
 }
 
 TEST(TIniDocument, OneSectionAloneIsParsedAsTheWholeTextGivesIt) {
-    const std::string text = "\xEF\xBB\xBF[Device]\nk=1\nK=2\nx\n[memory]\nk=9\n[ DEVICE ]\nm=4\ny\n"
-                             "[devices]\nk=7\n";
+    const std::string text =
+        "\xEF\xBB\xBF[Device]\nk=1\nK=2\nx\n[memory]\nk=9\n[ DEVICE ]\nm=4\ny\n"
+        "[devices]\nk=7\n";
     const auto whole = TIniDocument::FromText(text);
     const auto one = TIniDocument::FromText(text, "device");
     EXPECT_EQ(one.ReadInteger("device", "k", 0), 1);
@@ -70,6 +77,93 @@ TEST(TIniDocument, OneSectionAloneIsParsedAsTheWholeTextGivesIt) {
     EXPECT_FALSE(one.HasSection("memory"));
     EXPECT_FALSE(one.HasSection("devices"));
     EXPECT_TRUE(whole.HasSection("memory"));
+}
+
+// Texts made of lines that look like headers without being ones, brackets inside values and
+// comments, blanks before a header and all three line ends: the parse that passes over the
+// lines outside the wanted sections must read each section exactly as a plain line by line
+// reading does.
+TEST(TIniDocument, PassingOverUnwantedLinesReadsEverySectionAsLineByLine) {
+    const std::vector<std::string> lines = {"[device]",
+                                            "[ Device ]  ",
+                                            " \t[device]",
+                                            "[memory]",
+                                            "[devices]",
+                                            "[device",
+                                            "device]",
+                                            "k=1",
+                                            "K = [2]",
+                                            "m=[device]",
+                                            "x [device]",
+                                            ";[device]",
+                                            "x",
+                                            "[",
+                                            "]",
+                                            "",
+                                            " ",
+                                            "\t",
+                                            "k=[memory]\t",
+                                            "[x] y"};
+    const std::vector<std::string> ends = {"\n", "\r\n", "\r"};
+    // The plain reading: every line split off, trimmed, then sorted into its section.
+    auto plain = [](std::string_view text) {
+        std::map<std::string,
+                 std::pair<std::map<std::string, std::string>, std::vector<std::string>>>
+            sections;
+        if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+        std::pair<std::map<std::string, std::string>, std::vector<std::string>>* current = nullptr;
+        std::size_t start = 0;
+        while (start <= text.size()) {
+            std::size_t end = text.find_first_of("\r\n", start);
+            if (end == std::string_view::npos) end = text.size();
+            const std::string_view line = TrimControl(text.substr(start, end - start));
+            start = end + 1;
+            if (line.empty() || line.front() == ';') continue;
+            if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+                current = &sections[AsciiLower(TrimControl(line.substr(1, line.size() - 2)))];
+            } else if (current) {
+                const std::size_t eq = line.find('=');
+                if (eq == std::string_view::npos)
+                    current->second.emplace_back(line);
+                else
+                    current->first.emplace(AsciiLower(TrimControl(line.substr(0, eq))),
+                                           std::string(TrimControl(line.substr(eq + 1))));
+            }
+        }
+        return sections;
+    };
+    std::mt19937 random(20261209);
+    for (int round = 0; round < 3000; ++round) {
+        std::string text = round % 7 == 0 ? "\xEF\xBB\xBF" : "";
+        const int count = static_cast<int>(random() % 14);
+        for (int i = 0; i < count; ++i) {
+            text += lines[random() % lines.size()];
+            if (i + 1 < count || random() % 2) text += ends[random() % ends.size()];
+        }
+        const auto expected = plain(text);
+        const auto whole = TIniDocument::FromText(text);
+        const auto one = TIniDocument::FromText(text, "device");
+        for (const char* section : {"device", "memory", "devices", "x"}) {
+            const auto it = expected.find(section);
+            const bool has = it != expected.end();
+            EXPECT_EQ(whole.HasSection(section), has) << section << " in \"" << text << '"';
+            EXPECT_EQ(one.HasSection(section), has && std::string(section) == "device")
+                << section << " in \"" << text << '"';
+            for (const auto* doc : {&whole, &one}) {
+                if (!has || !doc->HasSection(section)) continue;
+                EXPECT_EQ(doc->ReadSectionLines(section), it->second.second) << '"' << text << '"';
+                for (const char* key : {"k", "m", "x [device]"}) {
+                    const auto value = it->second.first.find(key);
+                    EXPECT_EQ(doc->HasKey(section, key), value != it->second.first.end());
+                    if (value != it->second.first.end()) {
+                        EXPECT_EQ(doc->ReadString(section, key), value->second)
+                            << '"' << text << '"';
+                    }
+                }
+            }
+        }
+        if (HasFailure()) break;
+    }
 }
 
 TEST(TIniDocument, FlagIsTrueOnlyForLowerCaseTrue) {
