@@ -2,8 +2,8 @@
 // with the command line's output file, application name or project file.
 
 #include "config/Project.h"
-#include "ui/MainWindow.h"
 #include "ui/QtDialogs.h"
+#include "ui/StartUp.h"
 
 #include <QApplication>
 #include <QDir>
@@ -66,10 +66,9 @@ int main(int argc, char** argv) {
 
     try {
         project.setDataDirectories(pramlet::DefaultDataDirs(home));
-        project.start(home, args);
-        pramlet::MainWindow window(project);
-        dialogs.setParent(&window);
-        window.show();
+        auto window = pramlet::makeStartedWindow(project, home, args,
+                                                 [&](QWidget& w) { dialogs.setParent(&w); });
+        window->show();
         return app.exec();
     } catch (const pramlet::ApplicationAbort&) {
         return 2; // the message has been shown

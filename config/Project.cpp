@@ -68,8 +68,8 @@ Project::Project(const Project& other, Dialogs& dialogs)
       fDataDirs(other.fDataDirs), fFrames(other.fFrames), fFamilyTab(other.fFamilyTab),
       fControllerTab(other.fControllerTab), fPage(other.fPage),
       fWindowCaption(other.fWindowCaption), fFileName(other.fFileName),
-      fStoreFolder(other.fStoreFolder), fAppName(other.fAppName), fCPUchanged(other.fCPUchanged), fDecimalPoint(other.fDecimalPoint) {
-}
+      fStoreFolder(other.fStoreFolder), fAppName(other.fAppName), fCPUchanged(other.fCPUchanged),
+      fDecimalPoint(other.fDecimalPoint) {}
 
 TFramePort& Project::frame(int ordinal) {
     return fFrames.at(static_cast<size_t>(ordinal - 1));
@@ -104,12 +104,24 @@ void Project::start(const std::string& homePath, const std::vector<std::string>&
         runHandler(Handler::AppNameEditChange, "AppNameEdit");
         fAppName = fOptions.text("AppNameEdit");
     }
-    fCatalogue.Scan();
+    if (fScanAhead && fScanAhead->Reads(fCatalogue))
+        fCatalogue.TakeScan(*fScanAhead);
+    else
+        fCatalogue.Scan();
+    fScanAhead.reset();
     refillControllerLists();
     SupplyCurrentRule(*this); // once when the window is first shown
     fPage = 0;
     refresh();
     notify();
+}
+
+void Project::scanAhead(const std::string& homePath) {
+    fScanAhead.reset();
+    TDeviceCatalogue directories(fLoader);
+    directories.CopyListFrom(fCatalogue);
+    directories.SetHomePath(homePath);
+    fScanAhead = std::make_unique<TScanAhead>(directories);
 }
 
 void Project::restart() {
@@ -165,8 +177,7 @@ std::string Project::CurCPUName() const {
 // A list without a selected item means no controller, even where a description without a
 // name put an empty entry into the catalogue.
 int Project::CurCPU() const {
-    if (fControllerTab < 0 || fOptions.itemIndex(controllerLists()[fControllerTab]) < 0)
-        return -1;
+    if (fControllerTab < 0 || fOptions.itemIndex(controllerLists()[fControllerTab]) < 0) return -1;
     return fCatalogue.CurCPU(CurCPUName());
 }
 

@@ -15,6 +15,7 @@
 #include "device/Dialogs.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -56,6 +57,10 @@ class Project {
 
     // Start-up: the program's directory, the command line, the catalogue scan, page 0.
     void start(const std::string& homePath, const std::vector<std::string>& args);
+    // Begins the scan of start(homePath, ...) now, on a second thread, so that the files are
+    // read while the window is being made; start() takes it over, with its messages, if it
+    // reads the same directories, and scans itself otherwise.
+    void scanAhead(const std::string& homePath);
     // Back to the state after start-up over the same catalogue, without scanning again:
     // every option at its default, no controller chosen, page 0, nothing built, no listing,
     // no file or application name. The observers hear of every option.
@@ -182,6 +187,7 @@ class Project {
     tCpuDesc CurCPUData;
     TDeviceLoader fLoader;
     TDeviceCatalogue fCatalogue;
+    std::unique_ptr<TScanAhead> fScanAhead;
     TDataDirs fDataDirs;
     TPortFrames fFrames = makePortFrames();
     int fFamilyTab = 0;

@@ -45,6 +45,26 @@ void TDeviceCatalogue::CopyListFrom(const TDeviceCatalogue& other) {
     fNames = other.fNames;
 }
 
+void TDeviceCatalogue::TakeScan(TScanAhead& ahead) {
+    CopyListFrom(ahead.Result());
+    for (const std::string& error : fReadErrors)
+        fLoader.dialogs().message(MsgKind::Error, error, MsgButton::Ok);
+}
+
+TScanAhead::TScanAhead(const TDeviceCatalogue& directories) {
+    fCatalogue.CopyListFrom(directories);
+    fThread = std::thread([this] { fCatalogue.Scan(); });
+}
+
+TScanAhead::~TScanAhead() {
+    if (fThread.joinable()) fThread.join();
+}
+
+const TDeviceCatalogue& TScanAhead::Result() {
+    if (fThread.joinable()) fThread.join();
+    return fCatalogue;
+}
+
 void TDeviceCatalogue::SetDataDirectories(const std::string& installed, const std::string& user) {
     fInstalledPath = installed;
     fUserPath = user;

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 namespace pramlet {
@@ -41,6 +42,8 @@ struct TCpuEntry {
     bool operator==(const TCpuEntry&) const = default;
 };
 
+class TScanAhead;
+
 class TDeviceCatalogue {
   public:
     explicit TDeviceCatalogue(TDeviceLoader& loader) : fLoader(loader) {}
@@ -72,6 +75,9 @@ class TDeviceCatalogue {
     // The directories, the entries and the read errors of `other`, as its last scan left
     // them; no file is read.
     void CopyListFrom(const TDeviceCatalogue& other);
+    // Takes over what `ahead` found (waiting for it to finish) as if Scan() had run now: the
+    // same entries, and its messages shown to the user in the order they came.
+    void TakeScan(TScanAhead& ahead);
     // "Cannot read ..." messages of the last scan, in the order they came.
     const std::vector<std::string>& ReadErrors() const { return fReadErrors; }
 
@@ -86,6 +92,11 @@ class TDeviceCatalogue {
     // Path of that entry, or the empty text.
     std::string CurCPUDSCName(const std::string& CurCPUName) const;
 
+    bool SameDirectories(const TDeviceCatalogue& other) const {
+        return fHomePath == other.fHomePath && fInstalledPath == other.fInstalledPath &&
+               fUserPath == other.fUserPath;
+    }
+
   private:
     TDeviceLoader& fLoader;
     std::string fHomePath;
@@ -94,6 +105,37 @@ class TDeviceCatalogue {
     std::vector<TCpuEntry> fCPUList;
     std::vector<std::string> fReadErrors;
     std::array<std::vector<std::string>, kFamilyCount> fNames;
+};
+
+// A scan begun ahead on a thread of its own, so that the files are read while the window is
+// being made. It reads through a loader of its own and shows nothing: its messages are kept
+// for the catalogue that takes it over (TDeviceCatalogue::TakeScan), which shows them.
+class TScanAhead {
+  public:
+    // Scans the directories that `directories` is set to.
+    explicit TScanAhead(const TDeviceCatalogue& directories);
+    ~TScanAhead(); // waits for the thread
+    TScanAhead(const TScanAhead&) = delete;
+    TScanAhead& operator=(const TScanAhead&) = delete;
+
+    // Whether this scan reads the directories that `c` is set to.
+    bool Reads(const TDeviceCatalogue& c) const { return fCatalogue.SameDirectories(c); }
+    // Waits for the thread; the catalogue as the scan left it.
+    const TDeviceCatalogue& Result();
+
+  private:
+    // Messages are kept in the catalogue's read errors instead.
+    class Silent : public Dialogs {
+      public:
+        void message(MsgKind, const std::string&, MsgButton) override {}
+        bool askYesNo(const std::string&) override { return false; }
+        bool askYesAbort(const std::string&) override { return false; }
+        void beep() override {}
+    };
+    Silent fDialogs;
+    TDeviceLoader fLoader{fDialogs};
+    TDeviceCatalogue fCatalogue{fLoader};
+    std::thread fThread;
 };
 
 } // namespace pramlet

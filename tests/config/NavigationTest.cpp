@@ -219,6 +219,38 @@ TEST_F(StartUpTest, SupplyCurrentIsTakenOnceAtStart) {
     EXPECT_TRUE(o().enabled("VoltSpin"));
 }
 
+// The window's start: the scan begun ahead gives the start the same lists, the same
+// messages in the same place among the others, and the same state as a scan at the start;
+// a scan ahead of other directories is not used.
+TEST_F(StartUpTest, AScanAheadStartsAsAScanAtTheStart) {
+    const std::string home = std::string(PRAMLET_TEST_DATA) + "/config";
+    const std::vector<std::string> args = {"/tmp/out/blink.pas", "my app"};
+    RecordingDialogs nowDialogs;
+    Project now(nowDialogs);
+    now.setDataDirectories(
+        {.program = "", .installed = home + "/PTINY256.dsc/", .user = home + "/../p23/"});
+    now.start(home, args);
+
+    for (const std::string& aheadHome :
+         {home, home + "/", std::string(PRAMLET_TEST_DATA) + "/p456"}) {
+        RecordingDialogs d;
+        Project ahead(d);
+        ahead.setDataDirectories(
+            {.program = "", .installed = home + "/PTINY256.dsc/", .user = home + "/../p23/"});
+        ahead.scanAhead(aheadHome);
+        ahead.start(home, args);
+        EXPECT_EQ(d.entries, nowDialogs.entries) << aheadHome;
+        ASSERT_EQ(d.entries.size(), 2u); // the name's blank, then the unreadable folder
+        EXPECT_EQ(ahead.catalogue().CPUList(), now.catalogue().CPUList()) << aheadHome;
+        for (const OptionState& s : now.opts().all()) {
+            const OptionState& t = ahead.opts()[OptName::lookup(s.def->name)];
+            EXPECT_EQ(t.items, s.items) << s.def->name;
+            EXPECT_EQ(t.text, s.text) << s.def->name;
+            EXPECT_EQ(t.enabled, s.enabled) << s.def->name;
+        }
+    }
+}
+
 TEST_F(StartUpTest, CommandLinePresetsTheNames) {
     RecordingDialogs d;
     Project q(d);

@@ -156,6 +156,48 @@ TEST_F(UnreadableCatalogueTest, FolderThatCannotBeReadIsReported) {
     }
 }
 
+// A scan begun ahead on its own thread gives what a scan at the moment it is taken over
+// gives: the same entries from the same directories, and the same messages in the same
+// order, shown only when it is taken over.
+TEST_F(UnreadableCatalogueTest, AScanAheadGivesWhatAScanThenGives) {
+    dir.write("PMEGA8.dsc", "[device]\ndevice=mega8\nHLL=true\n");
+    dir.write("PMEGA16.dsc", "[device]\ndevice=mega16\nHLL=true\n");
+    const std::string big = sparseFile(dir, "PMEGA9.dsc", kMaxInputFileSize + 1);
+    const std::string notAFolder = dir.write("installed", "");
+    fs::create_directory(dir.path() + "user");
+    dir.write("user/PMEGA16.dsc", "[device]\ndevice=MEGA16\nHLL=true\n");
+    dir.write("user/PTINY13.dsc", "[device]\ndevice=tiny13\nHLL=true\n");
+    catalogue.SetHomePath(dir.path());
+    catalogue.SetDataDirectories(notAFolder, dir.path() + "user");
+    catalogue.Scan();
+    ASSERT_EQ(dialogs.entries.size(), 2u); // the big file and the installed "folder"
+
+    RecordingDialogs aheadDialogs;
+    TDeviceLoader aheadLoader{aheadDialogs};
+    TDeviceCatalogue taken{aheadLoader};
+    taken.SetHomePath(dir.path());
+    taken.SetDataDirectories(notAFolder, dir.path() + "user");
+    TScanAhead ahead(taken);
+    EXPECT_TRUE(ahead.Reads(taken));
+    ahead.Result(); // finished, and still nothing shown
+    EXPECT_TRUE(aheadDialogs.entries.empty());
+    taken.TakeScan(ahead);
+    EXPECT_EQ(aheadDialogs.entries, dialogs.entries);
+    EXPECT_EQ(taken.ReadErrors(), catalogue.ReadErrors());
+    EXPECT_EQ(taken.CPUList(), catalogue.CPUList());
+    for (int family = 0; family < kFamilyCount; ++family)
+        EXPECT_EQ(taken.Names(static_cast<tCpuFamily>(family)),
+                  catalogue.Names(static_cast<tCpuFamily>(family)));
+    EXPECT_EQ(taken.Names(FamilyMega), (std::vector<std::string>{"MEGA16", "mega8"}));
+
+    // Other directories are another scan.
+    taken.SetHomePath(dir.path() + "user");
+    EXPECT_FALSE(ahead.Reads(taken));
+    taken.SetHomePath(dir.path());
+    taken.SetDataDirectories(notAFolder, "");
+    EXPECT_FALSE(ahead.Reads(taken));
+}
+
 // Only ordinary files are descriptions: the others are passed over without being opened.
 TEST_F(UnreadableCatalogueTest, FifosAndLinksToDevicesAreNoDescriptions) {
     ASSERT_EQ(::mkfifo((dir.path() + "PMEGA1.dsc").c_str(), 0600), 0);

@@ -10,6 +10,7 @@
 #include "ui/FramePortWidget.h"
 #include "ui/MainWindow.h"
 #include "ui/QtDialogs.h"
+#include "ui/StartUp.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -17,13 +18,14 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
-#include <QScrollArea>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QMetaProperty>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -47,6 +49,46 @@ QWidget* topBox(QWidget* w, QWidget* content) {
             if (d && d->kind == OptionKind::GroupBox) box = p;
         }
     return box;
+}
+
+// What the user sees of every named widget below `root`, sorted: class, enabled, hidden,
+// hint, value, and the items of lists, tabs and choices.
+QStringList widgetStates(QWidget* root) {
+    QStringList states;
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        if (w->objectName().isEmpty()) continue;
+        QString s = w->objectName() + " " + w->metaObject()->className() +
+                    (w->isEnabled() ? " on" : " off") + (w->isHidden() ? " hidden" : "") +
+                    " hint=" + w->toolTip();
+        const QMetaProperty user = w->metaObject()->userProperty();
+        if (user.isValid()) s += " value=" + user.read(w).toString();
+        if (auto* label = qobject_cast<QLabel*>(w)) s += " text=" + label->text();
+        if (auto* combo = qobject_cast<QComboBox*>(w))
+            for (int i = 0; i < combo->count(); ++i)
+                s += " item=" + combo->itemText(i);
+        if (auto* list = qobject_cast<QListWidget*>(w)) {
+            for (int i = 0; i < list->count(); ++i)
+                s += " " + list->item(i)->text() + (list->item(i)->font().bold() ? "*" : "") +
+                     (list->item(i)->isSelected() ? "+" : "") +
+                     (list->item(i)->isHidden() ? "-" : "");
+            s += QString(" current=%1").arg(list->currentRow());
+        }
+        if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+            s += QString(" tab=%1").arg(tabs->currentIndex());
+            for (int i = 0; i < tabs->count(); ++i)
+                s += " " + tabs->tabText(i) + (tabs->tabIcon(i).isNull() ? "" : "!");
+        }
+        states << s;
+    }
+    states.sort();
+    return states;
+}
+
+// Every page's widgets made, then what the user sees of the window.
+QStringList windowStates(MainWindow& w) {
+    for (const OptionDef& d : optionCatalogue())
+        w.optionWidget(d.name);
+    return QStringList{w.windowTitle()} + widgetStates(&w);
 }
 
 } // namespace
@@ -98,6 +140,29 @@ class TestWindow : public QObject {
         window.reset();
         project.reset();
         dialogs.reset();
+    }
+
+    // The program makes its window while the files are read, before the start: the window
+    // shows what one made after the start shows, on every page, and goes on alike.
+    void theWindowMadeWhileTheFilesAreReadShowsWhatOneMadeAfterTheStartShows() {
+        const std::vector<std::string> args = {"/tmp/x.pas", "my app"};
+        RecordingDialogs afterDialogs;
+        Project after(afterDialogs);
+        after.start(kConfigData, args);
+        MainWindow madeAfter(after);
+        RecordingDialogs whileDialogs;
+        Project meanwhile(whileDialogs);
+        MainWindow* heard = nullptr;
+        auto madeWhile =
+            makeStartedWindow(meanwhile, kConfigData, args, [&](MainWindow& w) { heard = &w; });
+        QCOMPARE(heard, madeWhile.get());
+        QCOMPARE(whileDialogs.entries, afterDialogs.entries);
+        QCOMPARE(windowStates(*madeWhile), windowStates(madeAfter));
+        for (Project* p : {&after, &meanwhile}) {
+            QVERIFY(p->clickControllerByName("mega16x"));
+            p->next();
+        }
+        QCOMPARE(windowStates(*madeWhile), windowStates(madeAfter));
     }
 
     void aNameFromTheCommandLineFollowsTheNameRules() {
@@ -153,8 +218,7 @@ class TestWindow : public QObject {
                 titleWidth = box->fontMetrics().horizontalAdvance(box->windowTitle());
             }
             QTimer::singleShot(10, box, [box] {
-                box->button(box->button(QMessageBox::Abort) ? QMessageBox::Abort
-                                                            : QMessageBox::Ok)
+                box->button(box->button(QMessageBox::Abort) ? QMessageBox::Abort : QMessageBox::Ok)
                     ->click();
             });
         });
@@ -258,10 +322,9 @@ class TestWindow : public QObject {
                 QTest::keyClick(f, Qt::Key_Tab);
             }
             auto name = [](QWidget* w) {
-                return w->objectName().isEmpty()
-                           ? QString(w->metaObject()->className()) + " in " +
-                                 w->parentWidget()->objectName()
-                           : w->objectName();
+                return w->objectName().isEmpty() ? QString(w->metaObject()->className()) + " in " +
+                                                       w->parentWidget()->objectName()
+                                                 : w->objectName();
             };
             // Column by column (the x of the box on the page; the row under the boxes
             // last), then line by line; widgets whose heights overlap share a line.
@@ -437,10 +500,11 @@ class TestWindow : public QObject {
         auto* page = w.pages()->currentWidget();
         QStringList legend;
         for (int i = 0; i < 6; ++i)
-            if (auto* l = page->findChild<QLabel*>(QString("PortLegend%1").arg(i))) legend << l->text();
-        QCOMPARE(legend, (QStringList{"input (DDR bit 0)", "output (DDR bit 1)", "value 0", "value 1",
-                                      "no such pin on this controller",
-                                      "held by the external RAM bus"}));
+            if (auto* l = page->findChild<QLabel*>(QString("PortLegend%1").arg(i)))
+                legend << l->text();
+        QCOMPARE(legend,
+                 (QStringList{"input (DDR bit 0)", "output (DDR bit 1)", "value 0", "value 1",
+                              "no such pin on this controller", "held by the external RAM bus"}));
         auto grid = [&](const char* frame) {
             return w.optionWidget(frame)->findChild<QWidget*>("VelGeneralGridPorts");
         };
@@ -486,9 +550,11 @@ class TestWindow : public QObject {
         QVERIFY(!unit->isEnabled()); // no controller yet
         selectController(2, "mega16x");
         QVERIFY(unit->isEnabled());
-        auto* period = qobject_cast<QLabel*>(
-            widget<QWidget>("SysTickSpin")->parentWidget()->parentWidget()->findChild<QLabel*>(
-                QString(), Qt::FindDirectChildrenOnly));
+        auto* period =
+            qobject_cast<QLabel*>(widget<QWidget>("SysTickSpin")
+                                      ->parentWidget()
+                                      ->parentWidget()
+                                      ->findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly));
         QVERIFY(period);
         QCOMPARE(period->buddy(), widget<QWidget>("SysTickSpin"));
         QCOMPARE(period->text(), QString("Period"));
