@@ -169,7 +169,7 @@ struct Wizard {
     void select(const QString& name) {
         QTabWidget* tabs = window->controllerTabs();
         for (int tab = 0; tab < tabs->count(); ++tab) {
-            auto* list = static_cast<QListWidget*>(tabs->widget(tab));
+            QListWidget* list = window->controllerList(tab);
             auto items = list->findItems(name, Qt::MatchFixedString);
             if (items.isEmpty()) continue;
             tabs->setCurrentIndex(tab);

@@ -87,14 +87,11 @@ MainWindow::MainWindow(Project& project, QWidget* parent)
     fPages = new QStackedWidget(central);
     fPages->setObjectName("PageControl");
     // Each page gets its widgets when it is first needed: shown, asked for, or in idle time.
+    // Until then it holds a bare place in the stack.
     for (int page = 0; page < kPageCount; ++page) {
-        auto* scroll = new QScrollArea;
-        scroll->setObjectName(pageInfo(page).sheet);
-        scroll->setWidgetResizable(true);
-        scroll->setFrameShape(QFrame::NoFrame);
-        scroll->setFocusPolicy(Qt::ClickFocus); // no Tab stop of its own
-        fPages->addWidget(scroll);
-        if (page > 0) scroll->setUpdatesEnabled(false);
+        auto* place = new QWidget;
+        fPages->addWidget(place);
+        if (page > 0) place->setUpdatesEnabled(false);
     }
     fBuilt.assign(kPageCount, false);
     layout->addWidget(fPages, 1);
@@ -174,7 +171,12 @@ MainWindow::~MainWindow() {
 }
 
 QWidget* MainWindow::optionWidget(const std::string& name) {
-    if (const OptionDef* d = findOption(name)) ensurePage(d->page);
+    if (const OptionDef* d = findOption(name)) {
+        ensurePage(d->page);
+        const auto& lists = Project::controllerLists();
+        for (size_t tab = 0; tab < lists.size(); ++tab)
+            if (lists[tab].name() == name) controllerList(static_cast<int>(tab));
+    }
     auto it = fBound.find(name);
     return it == fBound.end() ? nullptr : it->second.widget;
 }
@@ -197,7 +199,18 @@ void MainWindow::ensurePage(int page) {
                 return g;
             },
     };
-    auto* scroll = static_cast<QScrollArea*>(fPages->widget(page));
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(pageInfo(page).sheet);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::ClickFocus); // no Tab stop of its own
+    QWidget* place = fPages->widget(page);
+    scroll->setUpdatesEnabled(place->updatesEnabled());
+    const bool shown = fPages->currentWidget() == place;
+    fPages->insertWidget(page, scroll);
+    if (shown) fPages->setCurrentWidget(scroll);
+    fPages->removeWidget(place);
+    delete place;
     QWidget* content =
         buildPageContent(planPage(page), page == 0 ? buildControllerTabs() : nullptr, widgets);
     // The port pages explain their pictures under the frames (the content's layout holds
@@ -214,7 +227,10 @@ void MainWindow::ensurePage(int page) {
     scroll->setWidget(content);
     for (auto& [name, b] : fBound)
         if (b.def->page == page && b.def->kind != OptionKind::ControllerList) paint(b, true);
-    if (page == 0) refreshControllerLists();
+    if (page == 0) {
+        controllerList(fControllerTabs->currentIndex());
+        refreshControllerLists();
+    }
     fRefreshing = wasRefreshing;
 }
 
@@ -225,53 +241,30 @@ void MainWindow::buildIdlePage() {
         QTimer::singleShot(0, this, &MainWindow::buildIdlePage);
         return;
     }
+    for (size_t tab = 0; tab < fControllerLists.size(); ++tab) {
+        if (fControllerLists[tab]) continue;
+        controllerList(static_cast<int>(tab));
+        QTimer::singleShot(0, this, &MainWindow::buildIdlePage);
+        return;
+    }
 }
 
 QWidget* MainWindow::buildControllerTabs() {
     fControllerTabs = new QTabWidget;
     fControllerTabs->setObjectName("PageControlCPU");
+    // Each tab holds a place for its list; the list is made when the tab is first shown
+    // (or asked for, or in idle time), so that the start makes the one list it shows.
     for (const auto& listName : Project::controllerLists()) {
         const OptionDef* d = findOption(listName.name());
-        auto* list = new QListWidget;
-        list->setObjectName(qs(listName.str()));
-        list->setSelectionMode(QAbstractItemView::SingleSelection);
-        list->setViewMode(QListView::ListMode);
-        list->setFlow(QListView::LeftToRight); // five columns, read row by row
-        list->setWrapping(true);
-        list->setResizeMode(QListView::Adjust);
-        list->setGridSize(QSize(150, 22));
-        list->viewport()->installEventFilter(this); // five columns whatever the width
-        fControllerTabs->addTab(list, qs(d ? d->caption : listName.str()));
-        if (d) bind(*d, list, nullptr);
-        const int tab = fControllerTabs->count() - 1;
-        auto click = [this, tab](int row) {
-            try {
-                fProject.clickController(tab, row);
-            } catch (const ApplicationAbort&) {
-                QApplication::exit(2);
-            }
-        };
-        // Choosing with the mouse or the keyboard loads the controller; a click on the
-        // controller already chosen loads it again. The selection cannot be taken away.
-        connect(list, &QListWidget::itemSelectionChanged, this, [this, list, click] {
-            if (fRefreshing) return;
-            if (fListPressed) fListPressSelected = true;
-            const auto items = list->selectedItems();
-            if (items.isEmpty()) {
-                fRefreshing = true;
-                refreshControllerLists();
-                fRefreshing = false;
-                return;
-            }
-            click(list->row(items.front()));
-        });
-        connect(list, &QListWidget::itemClicked, this, [this, list, click](QListWidgetItem* item) {
-            if (fRefreshing || fListPressSelected) return;
-            click(list->row(item));
-        });
+        auto* place = new QWidget;
+        auto* placeLayout = new QVBoxLayout(place);
+        placeLayout->setContentsMargins(0, 0, 0, 0);
+        fControllerTabs->addTab(place, qs(d ? d->caption : listName.str()));
     }
+    fControllerLists.assign(static_cast<size_t>(fControllerTabs->count()), nullptr);
     connect(fControllerTabs, &QTabWidget::currentChanged, this, [this](int tab) {
         if (!fRefreshing) fProject.setFamilyTab(tab);
+        controllerList(tab);
     });
     fControllerTabs->setMinimumHeight(220);
 
@@ -289,8 +282,9 @@ QWidget* MainWindow::buildControllerTabs() {
     fFilter->setMinimumWidth(240);
     // The clear button's icon is looked up when the button is made, which costs the start a
     // millisecond: it is made when the user first types.
-    connect(fFilter, &QLineEdit::textEdited, fFilter,
-            [this] { fFilter->setClearButtonEnabled(true); }, Qt::SingleShotConnection);
+    connect(
+        fFilter, &QLineEdit::textEdited, fFilter, [this] { fFilter->setClearButtonEnabled(true); },
+        Qt::SingleShotConnection);
     fFilter->setToolTip("Shows only the controllers whose names contain this text");
     fFilter->setMaximumWidth(360);
     filterLabel->setBuddy(fFilter);
@@ -303,21 +297,98 @@ QWidget* MainWindow::buildControllerTabs() {
     return pane;
 }
 
+QListWidget* MainWindow::controllerList(int tab) {
+    if (!fControllerTabs) ensurePage(0);
+    if (tab < 0 || tab >= static_cast<int>(fControllerLists.size())) return nullptr;
+    if (!fControllerLists[tab]) {
+        const bool wasRefreshing = fRefreshing;
+        fRefreshing = true;
+        makeControllerList(tab);
+        refreshControllerLists();
+        fRefreshing = wasRefreshing;
+    }
+    return fControllerLists[tab];
+}
+
+std::vector<QListWidget*> MainWindow::madeControllerLists() const {
+    std::vector<QListWidget*> made;
+    for (QListWidget* list : fControllerLists)
+        if (list) made.push_back(list);
+    return made;
+}
+
+void MainWindow::makeControllerList(int tab) {
+    const OptName listName = Project::controllerLists()[tab];
+    const OptionDef* d = findOption(listName.name());
+    QWidget* place = fControllerTabs->widget(tab);
+    auto* list = new QListWidget(place);
+    fControllerLists[tab] = list; // known to the event filter before it is first resized
+    list->setObjectName(qs(listName.str()));
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setViewMode(QListView::ListMode);
+    list->setFlow(QListView::LeftToRight); // five columns, read row by row
+    list->setWrapping(true);
+    list->setResizeMode(QListView::Adjust);
+    list->setGridSize(QSize(150, 22));
+    list->viewport()->installEventFilter(this); // five columns whatever the width
+    place->layout()->addWidget(list);
+    // Tab reaches it from the family tabs, as if it had been made with them.
+    QWidget::setTabOrder(fControllerTabs->tabBar(), list);
+    // Laid out at once, so that it is painted in its five columns from the first time.
+    if (place->isVisible()) {
+        list->show();
+        place->layout()->activate();
+    }
+    if (d) bind(*d, list, nullptr);
+    auto click = [this, tab](int row) {
+        try {
+            fProject.clickController(tab, row);
+        } catch (const ApplicationAbort&) {
+            QApplication::exit(2);
+        }
+    };
+    // Choosing with the mouse or the keyboard loads the controller; a click on the
+    // controller already chosen loads it again. The selection cannot be taken away.
+    connect(list, &QListWidget::itemSelectionChanged, this, [this, list, click] {
+        if (fRefreshing) return;
+        if (fListPressed) fListPressSelected = true;
+        const auto items = list->selectedItems();
+        if (items.isEmpty()) {
+            fRefreshing = true;
+            refreshControllerLists();
+            fRefreshing = false;
+            return;
+        }
+        click(list->row(items.front()));
+    });
+    connect(list, &QListWidget::itemClicked, this, [this, list, click](QListWidgetItem* item) {
+        if (fRefreshing || fListPressSelected) return;
+        click(list->row(item));
+    });
+}
+
 void MainWindow::applyControllerFilter() {
     if (!fControllerTabs || !fFilter) return;
     const QString wanted = fFilter->text().trimmed();
     for (int tab = 0; tab < fControllerTabs->count(); ++tab) {
-        auto* list = static_cast<QListWidget*>(fControllerTabs->widget(tab));
+        QListWidget* list = fControllerLists[tab];
+        if (!list) {
+            // Filtered when it is made; the tab's count waits till then.
+            fControllerTabs->setTabToolTip(tab, QString());
+            continue;
+        }
         int shown = 0;
         for (int i = 0; i < list->count(); ++i) {
             QListWidgetItem* item = list->item(i);
-            const bool hide = !wanted.isEmpty() && !item->text().contains(wanted, Qt::CaseInsensitive);
+            const bool hide =
+                !wanted.isEmpty() && !item->text().contains(wanted, Qt::CaseInsensitive);
             if (item->isHidden() != hide) item->setHidden(hide);
             if (!hide) ++shown;
         }
         // The tab says how many names it still shows while the filter is in use.
         fControllerTabs->setTabToolTip(
-            tab, wanted.isEmpty() ? QString() : QString("%1 of %2 shown").arg(shown).arg(list->count()));
+            tab,
+            wanted.isEmpty() ? QString() : QString("%1 of %2 shown").arg(shown).arg(list->count()));
     }
 }
 
@@ -329,9 +400,12 @@ void MainWindow::bind(const OptionDef& def, QWidget* widget, QLabel* label) {
 
 void MainWindow::runCommand(const std::string& name) {
     static const std::map<std::string, void (MainWindow::*)()> commands = {
-        {"BuildBtn", &MainWindow::BuildBtnClick},     {"ShowBtn", &MainWindow::ShowBtnClick},
-        {"StoreBtn", &MainWindow::StoreBtnClick},     {"PrintBtn", &MainWindow::PrintBtnClick},
-        {"HelpBtn", &MainWindow::HelpBtnClick},       {"InfoBtn", &MainWindow::InfoBtnClick},
+        {"BuildBtn", &MainWindow::BuildBtnClick},
+        {"ShowBtn", &MainWindow::ShowBtnClick},
+        {"StoreBtn", &MainWindow::StoreBtnClick},
+        {"PrintBtn", &MainWindow::PrintBtnClick},
+        {"HelpBtn", &MainWindow::HelpBtnClick},
+        {"InfoBtn", &MainWindow::InfoBtnClick},
         {"PreviewBtn", &MainWindow::PreviewBtnClick},
         {"SaveSettingsBtn", &MainWindow::SaveSettingsBtnClick},
         {"LoadSettingsBtn", &MainWindow::LoadSettingsBtnClick},
@@ -414,8 +488,13 @@ void MainWindow::showPage() {
 void MainWindow::refreshControllerLists() {
     if (!fControllerTabs) return;
     for (int tab = 0; tab < fControllerTabs->count(); ++tab) {
-        auto* list = static_cast<QListWidget*>(fControllerTabs->widget(tab));
         const OptionState& s = fProject.opts()[Project::controllerLists()[tab]];
+        const bool inUse = tab == fProject.controllerTab() && s.itemIndex >= 0 &&
+                           s.itemIndex < static_cast<int>(s.items.size());
+        fControllerTabs->setTabIcon(tab, inUse ? style()->standardIcon(QStyle::SP_DialogApplyButton)
+                                               : QIcon());
+        QListWidget* list = fControllerLists[tab];
+        if (!list) continue;
         QStringList items;
         for (const auto& n : s.items)
             items << qs(n);
@@ -428,8 +507,6 @@ void MainWindow::refreshControllerLists() {
         }
         // The controller in use is selected and set in bold in its list, and its family's
         // tab carries a mark; the other lists have nothing selected.
-        const bool inUse = tab == fProject.controllerTab() && s.itemIndex >= 0 &&
-                           s.itemIndex < list->count();
         for (int i = 0; i < list->count(); ++i) {
             QListWidgetItem* item = list->item(i);
             const bool bold = inUse && i == s.itemIndex;
@@ -439,8 +516,6 @@ void MainWindow::refreshControllerLists() {
                 item->setFont(f);
             }
         }
-        fControllerTabs->setTabIcon(tab, inUse ? style()->standardIcon(QStyle::SP_DialogApplyButton)
-                                               : QIcon());
         if (inUse) {
             list->setCurrentRow(s.itemIndex);
         } else {
@@ -475,9 +550,8 @@ void MainWindow::paint(Bound& b, bool force) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (fControllerTabs) {
-        for (int tab = 0; tab < fControllerTabs->count(); ++tab) {
-            auto* list = static_cast<QListWidget*>(fControllerTabs->widget(tab));
-            if (watched != list->viewport()) continue;
+        for (QListWidget* list : fControllerLists) {
+            if (!list || watched != list->viewport()) continue;
             if (event->type() == QEvent::Resize) {
                 // The list lays its rows out as if its scroll bar were shown, so the five
                 // columns share the width beside it.

@@ -18,6 +18,7 @@ class QButtonGroup;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPrinter;
 class QPushButton;
 class QStackedWidget;
@@ -41,6 +42,8 @@ class MainWindow : public QMainWindow {
     QWidget* optionWidget(const std::string& name);
     QStackedWidget* pages() const { return fPages; }
     QTabWidget* controllerTabs() const { return fControllerTabs; }
+    // The controller list of a family tab, made when its tab is first shown or asked for.
+    QListWidget* controllerList(int tab);
     QLineEdit* controllerFilter() const { return fFilter; }
     // The listing window, made when first needed (it is not part of the first page).
     TListForm* listForm();
@@ -52,7 +55,7 @@ class MainWindow : public QMainWindow {
     // Commands of the buttons, callable by tests.
     void BuildBtnClick();
     void ShowBtnClick();
-    void PreviewBtnClick(); // also F5, from any page
+    void PreviewBtnClick();      // also F5, from any page
     void SaveSettingsBtnClick(); // also Ctrl+S, from any page
     void LoadSettingsBtnClick(); // also Ctrl+O, from any page
     void StoreBtnClick();
@@ -83,6 +86,9 @@ class MainWindow : public QMainWindow {
     void ensurePage(int page);
     void buildIdlePage();
     QWidget* buildControllerTabs();
+    void makeControllerList(int tab);
+    // The lists made so far, by tab.
+    std::vector<QListWidget*> madeControllerLists() const;
     void bind(const OptionDef& def, QWidget* widget, QLabel* label);
     void act(const std::string& name, const std::function<void()>& action);
     void runCommand(const std::string& name);
@@ -102,6 +108,7 @@ class MainWindow : public QMainWindow {
     Project& fProject;
     QStackedWidget* fPages = nullptr;
     QTabWidget* fControllerTabs = nullptr;
+    std::vector<QListWidget*> fControllerLists; // by tab; none until made
     QLabel* fTitle = nullptr;
     QLabel* fStatus0 = nullptr;
     QLabel* fStatus1 = nullptr;

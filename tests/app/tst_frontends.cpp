@@ -60,7 +60,7 @@ class TestFrontEnds : public QObject {
     void selectController(int tab, const QString& name) {
         QTabBar* bar = window->controllerTabs()->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
-        auto* list = static_cast<QListWidget*>(window->controllerTabs()->widget(tab));
+        auto* list = window->controllerList(tab);
         auto items = list->findItems(name, Qt::MatchExactly);
         QVERIFY(!items.isEmpty());
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
@@ -103,9 +103,8 @@ class TestFrontEnds : public QObject {
         QCOMPARE(status, 2);
         cliListing({"--device", "mega16x", "--set", "WatchDogSpin=250"}, status);
         QCOMPARE(status, 2);
-        const auto expected =
-            cliListing({"--device", "mega16x", "--app", "Stack", "--set", "WatchDogSpin=1 sec"},
-                       status);
+        const auto expected = cliListing(
+            {"--device", "mega16x", "--app", "Stack", "--set", "WatchDogSpin=1 sec"}, status);
         QCOMPARE(status, 0);
 
         selectController(2, "mega16x");
@@ -135,7 +134,6 @@ class TestFrontEnds : public QObject {
         QCOMPARE(stack->font(), stack->NormalFont());
         QCOMPARE(project->derived().SysStackSize, 120);
     }
-
 };
 
 QTEST_MAIN(TestFrontEnds)

@@ -45,12 +45,12 @@ class Grower {
         QTabWidget* tabs = fW.controllerTabs();
         std::vector<std::pair<int, int>> entries;
         for (int tab = 0; tab < tabs->count(); ++tab)
-            for (int i = 0; i < static_cast<QListWidget*>(tabs->widget(tab))->count(); ++i)
+            for (int i = 0; i < fW.controllerList(tab)->count(); ++i)
                 entries.emplace_back(tab, i);
         const auto [tab, row] = entries[pick(static_cast<int>(entries.size()))];
         QTabBar* bar = tabs->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
-        auto* list = static_cast<QListWidget*>(tabs->widget(tab));
+        auto* list = fW.controllerList(tab);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(row)).center());
         device = list->item(row)->text().toStdString();

@@ -58,7 +58,7 @@ class TestMainWindow : public QObject {
     void prev() { clickButton("PrevBtn"); }
     void selectController(int tab, const QString& name) {
         window->controllerTabs()->setCurrentIndex(tab);
-        auto* list = static_cast<QListWidget*>(window->controllerTabs()->widget(tab));
+        auto* list = window->controllerList(tab);
         auto items = list->findItems(name, Qt::MatchExactly);
         QVERIFY(!items.isEmpty());
         QRect r = list->visualItemRect(items.front());
@@ -192,7 +192,7 @@ class TestMainWindow : public QObject {
 
     void controllerListsFollowTheKeyboardAndKeepTheirSelection() {
         selectController(2, "mega16x");
-        auto* list = static_cast<QListWidget*>(window->controllerTabs()->widget(2));
+        auto* list = window->controllerList(2);
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Right); // the names run row by row
         QCOMPARE(list->currentItem()->text(), QString("mega2k"));
@@ -228,7 +228,7 @@ class TestMainWindow : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         for (int tab = 0; tab < w.controllerTabs()->count(); ++tab) {
             w.controllerTabs()->setCurrentIndex(tab);
-            auto* list = static_cast<QListWidget*>(w.controllerTabs()->widget(tab));
+            auto* list = w.controllerList(tab);
             QCoreApplication::processEvents();
             if (list->count() < 6) continue;
             const int top = list->visualItemRect(list->item(0)).top();
@@ -846,7 +846,7 @@ class TestMainWindow : public QObject {
         // Another family's tab: switching to it loads nothing, nor does the focus entering
         // its list, from either side.
         window->controllerTabs()->setCurrentIndex(0);
-        auto* list = static_cast<QListWidget*>(window->controllerTabs()->widget(0));
+        auto* list = window->controllerList(0);
         QVERIFY(list->selectedItems().isEmpty());
         widget<TVelSpinEdit>("FreqSpin")->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);

@@ -49,7 +49,7 @@ class TestOnChipPages : public QObject {
     void selectController(const QString& name) {
         goToPage(0);
         window->controllerTabs()->setCurrentIndex(2); // MEGA
-        auto* list = static_cast<QListWidget*>(window->controllerTabs()->widget(2));
+        auto* list = window->controllerList(2);
         auto found = list->findItems(name, Qt::MatchExactly);
         QVERIFY(!found.isEmpty());
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},

@@ -43,7 +43,7 @@ class TestSoftDriverPages : public QObject {
     }
     void selectController(int tab, const QString& name) {
         window->controllerTabs()->setCurrentIndex(tab);
-        auto* list = static_cast<QListWidget*>(window->controllerTabs()->widget(tab));
+        auto* list = window->controllerList(tab);
         auto items = list->findItems(name, Qt::MatchExactly);
         QVERIFY(!items.isEmpty());
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},

@@ -40,7 +40,7 @@ class TestSpecialPages : public QObject {
             QTest::mouseClick(widget<QPushButton>("PrevBtn"), Qt::LeftButton);
         const int tab = name.startsWith("tiny") ? 0 : 2;
         window->controllerTabs()->setCurrentIndex(tab);
-        auto* list = static_cast<QListWidget*>(window->controllerTabs()->widget(tab));
+        auto* list = window->controllerList(tab);
         auto items = list->findItems(name, Qt::MatchExactly);
         QVERIFY(!items.isEmpty());
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
@@ -160,5 +160,5 @@ class TestSpecialPages : public QObject {
 };
 
 QTEST_MAIN(TestSpecialPages)
-#include "tst_p710.moc"
 #include "tests/support/RecordingDialogs.h"
+#include "tst_p710.moc"

@@ -52,7 +52,7 @@ struct Wizard {
     void selectController(const QString& name) {
         QTabWidget* tabs = window->controllerTabs();
         for (int tab = 0; tab < tabs->count(); ++tab) {
-            auto* list = static_cast<QListWidget*>(tabs->widget(tab));
+            auto* list = window->controllerList(tab);
             auto items = list->findItems(name, Qt::MatchExactly);
             if (items.isEmpty()) continue;
             tabs->setCurrentIndex(tab);

@@ -103,9 +103,7 @@ class TestWindow : public QObject {
 
     template <class W> W* widget(const char* name) { return test::optionWidget<W>(*window, name); }
     void clickButton(const char* name) { test::clickButton(*window, name); }
-    QListWidget* list(int tab) {
-        return static_cast<QListWidget*>(window->controllerTabs()->widget(tab));
-    }
+    QListWidget* list(int tab) { return window->controllerList(tab); }
     void clickTab(int tab) {
         QTabBar* bar = window->controllerTabs()->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
@@ -444,7 +442,7 @@ class TestWindow : public QObject {
         QVERIFY(q.clickControllerByName("mega128"));
         auto visible = [&](int tab) {
             QStringList names;
-            auto* l = static_cast<QListWidget*>(w.controllerTabs()->widget(tab));
+            auto* l = w.controllerList(tab);
             for (int i = 0; i < l->count(); ++i)
                 if (!l->item(i)->isHidden()) names << l->item(i)->text();
             return names;
