@@ -163,6 +163,36 @@ class TestWindow : public QObject {
         QCOMPARE(windowStates(*madeWhile), windowStates(madeAfter));
     }
 
+    // A family's list is made when its tab is first shown: it shows the filter typed before,
+    // and the controller in use, chosen while it did not exist yet.
+    void aListMadeWhenItsTabIsShownShowsTheFilterAndTheControllerInUse() {
+        RecordingDialogs d;
+        Project q(d);
+        q.start(kConfigData, {});
+        MainWindow w(q);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(!w.controllerTabs()->widget(2)->findChild<QListWidget*>()); // not made yet
+        QTest::keyClicks(w.controllerFilter(), "16");
+        QVERIFY(q.clickControllerByName("mega16x"));
+        QVERIFY(!w.controllerTabs()->tabIcon(2).isNull());
+        QTabBar* bar = w.controllerTabs()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
+        QListWidget* mega = w.controllerTabs()->widget(2)->findChild<QListWidget*>();
+        QVERIFY(mega);
+        QCOMPARE(mega, w.controllerList(2));
+        QVERIFY(mega->isVisible());
+        QStringList shown;
+        for (int i = 0; i < mega->count(); ++i)
+            if (!mega->item(i)->isHidden()) shown << mega->item(i)->text();
+        QCOMPARE(shown, QStringList{"mega16x"});
+        QCOMPARE(mega->count(), 3);
+        QCOMPARE(mega->currentItem()->text(), QString("mega16x"));
+        QVERIFY(mega->currentItem()->isSelected());
+        QVERIFY(mega->currentItem()->font().bold());
+        QCOMPARE(w.controllerTabs()->tabToolTip(2), QString("1 of 3 shown"));
+    }
+
     void aNameFromTheCommandLineFollowsTheNameRules() {
         RecordingDialogs d;
         Project q(d);
