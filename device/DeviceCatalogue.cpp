@@ -1,8 +1,10 @@
 #include "device/DeviceCatalogue.h"
 
 #include <algorithm>
+#include <fcntl.h>
 #include <filesystem>
 #include <system_error>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -116,11 +118,23 @@ void TDeviceCatalogue::Scan() {
         }
         std::sort(files.begin(), files.end());
 
+        // Each file is opened by its name in the open directory; where the directory cannot
+        // be opened so, by its whole path.
+        struct DirectoryFd {
+            int fd;
+            ~DirectoryFd() {
+                if (fd >= 0) ::close(fd);
+            }
+        } folder{files.empty() ? -1
+                               : ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
         for (const std::string& file : files) {
             const std::optional<tCpuFamily> family = FamilyOfFileName(file);
             if (!family) continue;
             const std::string path = d.path + file;
-            fLoader.ScanIniEditorFileName(path);
+            if (folder.fd >= 0)
+                fLoader.ScanIniEditorFileName(path, folder.fd, file);
+            else
+                fLoader.ScanIniEditorFileName(path);
             if (!fLoader.ReadError().empty())
                 fReadErrors.push_back("Cannot read \"" + path + "\": " + fLoader.ReadError());
             if (!fLoader.IniEditor().ReadBool("device", "HLL")) continue;

@@ -111,7 +111,13 @@ void TDeviceLoader::ScanIniEditorFileName(const std::string& fileName) {
     open(fileName, "device");
 }
 
-void TDeviceLoader::open(const std::string& fileName, std::string_view onlySection) {
+void TDeviceLoader::ScanIniEditorFileName(const std::string& fileName, int directoryFd,
+                                          const std::string& name) {
+    open(fileName, "device", directoryFd, name);
+}
+
+void TDeviceLoader::open(const std::string& fileName, std::string_view onlySection, int directoryFd,
+                         const std::string& name) {
     if (fileName == fIniEditorFileName) {
         if (onlySection.empty() && !fUnparsedText.empty()) {
             fIniEditor = TIniDocument::FromText(fUnparsedText);
@@ -121,7 +127,8 @@ void TDeviceLoader::open(const std::string& fileName, std::string_view onlySecti
     }
     fIniEditorFileName = fileName;
     fUnparsedText.clear();
-    TFileRead read = ReadRegularFile(fileName);
+    TFileRead read =
+        directoryFd < 0 ? ReadRegularFile(fileName) : ReadRegularFileAt(directoryFd, name);
     ++fFileReads;
     fReadError = read.status == TFileRead::Failed ? read.reason : std::string();
     if (read.status != TFileRead::Ok) {

@@ -36,6 +36,10 @@ class TDeviceLoader {
     // is parsed, and IniEditor() holds no more until the description is used, when the rest is
     // parsed from the text kept in memory, without reading the file again.
     void ScanIniEditorFileName(const std::string& fileName);
+    // The same, reading the file as `name` in the open directory `directoryFd` (a file
+    // descriptor); `fileName` is still its name for the messages and later use.
+    void ScanIniEditorFileName(const std::string& fileName, int directoryFd,
+                               const std::string& name);
     const std::string& ReadError() const { return fReadError; }
     Dialogs& dialogs() { return fDialogs; }
     const std::string& IniEditorFileName() const { return fIniEditorFileName; }
@@ -51,7 +55,9 @@ class TDeviceLoader {
     int FileReads() const { return fFileReads; }
 
   private:
-    void open(const std::string& fileName, std::string_view onlySection);
+    // Reads `fileName`, or `name` in `directoryFd` when that is not negative.
+    void open(const std::string& fileName, std::string_view onlySection, int directoryFd = -1,
+              const std::string& name = {});
 
     Dialogs& fDialogs;
     TIniDocument fIniEditor;

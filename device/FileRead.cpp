@@ -24,13 +24,18 @@ std::string tooLarge(std::size_t maxBytes) {
 } // namespace
 
 TFileRead ReadRegularFile(const std::string& path, std::size_t maxBytes) {
+    return ReadRegularFileAt(AT_FDCWD, path, maxBytes);
+}
+
+TFileRead ReadRegularFileAt(int directoryFd, const std::string& name, std::size_t maxBytes) {
     // Devices are not even opened: opening some of them has effects of its own.
     struct stat before {};
-    if (::stat(path.c_str(), &before) == 0 && !S_ISREG(before.st_mode))
+    if (::fstatat(directoryFd, name.c_str(), &before, 0) == 0 && !S_ISREG(before.st_mode))
         return failed(S_ISDIR(before.st_mode) ? std::strerror(EISDIR) : "not a regular file");
     // O_NONBLOCK: should a FIFO take the file's place now, opening it for reading would
     // otherwise wait for a writer.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd =
+        ::openat(directoryFd, name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         if (errno == ENOENT) {
             TFileRead r;
@@ -50,8 +55,7 @@ TFileRead ReadRegularFile(const std::string& path, std::size_t maxBytes) {
     if (S_ISDIR(st.st_mode)) return failed(std::strerror(EISDIR));
     if (!S_ISREG(st.st_mode)) return failed("not a regular file");
     if (static_cast<unsigned long long>(st.st_size) > maxBytes) return failed(tooLarge(maxBytes));
-    // Regular files never block; clear the flag anyway so that reads behave as usual.
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    // O_NONBLOCK stays set: it changes nothing for a regular file.
 
     TFileRead r;
     r.text.reserve(static_cast<std::size_t>(st.st_size));

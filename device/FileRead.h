@@ -19,5 +19,9 @@ struct TFileRead {
 // Missing: the file does not exist (also a dangling link). Failed: it exists but cannot be
 // read, is not a regular file or is larger than the limit.
 TFileRead ReadRegularFile(const std::string& path, std::size_t maxBytes = kMaxInputFileSize);
+// The same for `name` in the open directory `directoryFd` (a file descriptor), which spares
+// the system walking the whole path for each file of a directory read one after another.
+TFileRead ReadRegularFileAt(int directoryFd, const std::string& name,
+                            std::size_t maxBytes = kMaxInputFileSize);
 
 } // namespace pramlet

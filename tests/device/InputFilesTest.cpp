@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -82,6 +83,33 @@ TEST(ReadRegularFile, SizeIsCapped) {
     const TFileRead huge = ReadRegularFile(sparseFile(dir, "b.dsc", kMaxInputFileSize + 1));
     EXPECT_EQ(huge.status, TFileRead::Failed);
     EXPECT_EQ(huge.reason, "larger than 16 MB");
+}
+
+// The scan reads each file by its name in the open directory: every kind of file gives what
+// reading it by its whole path gives.
+TEST(ReadRegularFile, ByNameInAnOpenDirectoryAsByPath) {
+    test::TempDir dir;
+    dir.write("plain.dsc", "[device]\r\ndevice=tiny13\n");
+    dir.write("empty.dsc", "");
+    sparseFile(dir, "huge.dsc", kMaxInputFileSize + 1);
+    ASSERT_EQ(::mkfifo((dir.path() + "pipe.dsc").c_str(), 0600), 0);
+    fs::create_directory(dir.path() + "folder.dsc");
+    fs::create_symlink(dir.path() + "plain.dsc", dir.path() + "link.dsc");
+    fs::create_symlink("/dev/zero", dir.path() + "zero.dsc");
+    fs::create_symlink(dir.path() + "gone.dsc", dir.path() + "dangling.dsc");
+    const int folder = ::open(dir.path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(folder, 0);
+    for (const char* name : {"plain.dsc", "empty.dsc", "huge.dsc", "pipe.dsc", "folder.dsc",
+                             "link.dsc", "zero.dsc", "dangling.dsc", "missing.dsc"}) {
+        const TFileRead byPath = ReadRegularFile(dir.path() + name);
+        const TFileRead byName = ReadRegularFileAt(folder, name);
+        EXPECT_EQ(byName.status, byPath.status) << name;
+        EXPECT_EQ(byName.text, byPath.text) << name;
+        EXPECT_EQ(byName.reason, byPath.reason) << name;
+    }
+    EXPECT_EQ(ReadRegularFileAt(folder, "link.dsc").text, "[device]\r\ndevice=tiny13\n");
+    EXPECT_EQ(ReadRegularFileAt(folder, "folder.dsc").status, TFileRead::Failed);
+    ::close(folder);
 }
 
 TEST(IniFromFile, UnreadableFileGivesAnEmptyDocumentAndTheReason) {
