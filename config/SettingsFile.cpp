@@ -87,14 +87,6 @@ void addLine(std::string& text, const std::string& key, const std::string& value
     text += '\n';
 }
 
-class QuietDialogs : public Dialogs {
-  public:
-    void message(MsgKind, const std::string&, MsgButton) override {}
-    bool askYesNo(const std::string&) override { return true; }
-    bool askYesAbort(const std::string&) override { return true; }
-    void beep() override {}
-};
-
 void enterPage(Project& p, int page) {
     if (page == 0)
         p.refresh();

@@ -124,15 +124,7 @@ class TScanAhead {
     const TDeviceCatalogue& Result();
 
   private:
-    // Messages are kept in the catalogue's read errors instead.
-    class Silent : public Dialogs {
-      public:
-        void message(MsgKind, const std::string&, MsgButton) override {}
-        bool askYesNo(const std::string&) override { return false; }
-        bool askYesAbort(const std::string&) override { return false; }
-        void beep() override {}
-    };
-    Silent fDialogs;
+    QuietDialogs fDialogs; // the messages are kept in the catalogue's read errors
     TDeviceLoader fLoader{fDialogs};
     TDeviceCatalogue fCatalogue{fLoader};
     std::thread fThread;

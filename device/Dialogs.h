@@ -24,6 +24,17 @@ class Dialogs {
     virtual void beep() = 0;
 };
 
+// Shows nothing and answers every question with yes: for work done apart from the user, such
+// as a replay on a copy of the project or a scan on another thread, whose findings are
+// reported otherwise.
+class QuietDialogs : public Dialogs {
+  public:
+    void message(MsgKind, const std::string&, MsgButton) override {}
+    bool askYesNo(const std::string&) override { return true; }
+    bool askYesAbort(const std::string&) override { return true; }
+    void beep() override {}
+};
+
 // Thrown after a fatal message has been shown: the program must end. The window quits,
 // the batch front end exits with status 2.
 class ApplicationAbort : public std::runtime_error {

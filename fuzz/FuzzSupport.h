@@ -42,12 +42,6 @@ class ScratchDir {
     std::string fPath;
 };
 
-class NullDialogs : public Dialogs {
-  public:
-    void message(MsgKind, const std::string&, MsgButton) override {}
-    bool askYesNo(const std::string&) override { return true; }
-    bool askYesAbort(const std::string&) override { return true; }
-    void beep() override {}
-};
+using NullDialogs = QuietDialogs;
 
 } // namespace pramlet::fuzz
