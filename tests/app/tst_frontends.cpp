@@ -58,13 +58,7 @@ class TestFrontEnds : public QObject {
     template <class W> W* widget(const char* name) { return test::optionWidget<W>(*window, name); }
     void clickButton(const char* name) { test::clickButton(*window, name); }
     void selectController(int tab, const QString& name) {
-        QTabBar* bar = window->controllerTabs()->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
-        auto* list = window->controllerList(tab);
-        auto items = list->findItems(name, Qt::MatchExactly);
-        QVERIFY(!items.isEmpty());
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(items.front()).center());
+        test::chooseController(*window, tab, name);
     }
     void goToPage(int page) { test::goToPage(*window, *project, page); }
     // Types into a field as a user would and presses Enter.

@@ -6,6 +6,7 @@
 #include "components/widgets/VelSpinEdit.h"
 #include "config/Project.h"
 #include "tests/support/RecordingDialogs.h"
+#include "tests/ui/WindowDriver.h"
 #include "ui/FramePortWidget.h"
 #include "ui/ListForm.h"
 #include "ui/MainWindow.h"
@@ -42,34 +43,16 @@ class TestMainWindow : public QObject {
     std::unique_ptr<Project> project;
     std::unique_ptr<MainWindow> window;
 
-    template <class W> W* widget(const char* name) {
-        auto* w = qobject_cast<W*>(window->optionWidget(name));
-        if (!w) qFatal("no widget %s", name);
-        return w;
-    }
-    void clickButton(const char* name) {
-        QTest::mouseClick(widget<QPushButton>(name), Qt::LeftButton);
-    }
+    template <class W> W* widget(const char* name) { return test::optionWidget<W>(*window, name); }
+    void clickButton(const char* name) { test::clickButton(*window, name); }
     // Clicks a check box or radio button on its indicator, as a user does.
-    void clickOn(QAbstractButton* b) {
-        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
-    }
+    void clickOn(QAbstractButton* b) { test::clickOn(b); }
     void next() { clickButton("NextBtn"); }
     void prev() { clickButton("PrevBtn"); }
     void selectController(int tab, const QString& name) {
-        window->controllerTabs()->setCurrentIndex(tab);
-        auto* list = window->controllerList(tab);
-        auto items = list->findItems(name, Qt::MatchExactly);
-        QVERIFY(!items.isEmpty());
-        QRect r = list->visualItemRect(items.front());
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+        test::chooseController(*window, tab, name);
     }
-    void goToPage(int page) {
-        while (project->page() < page)
-            next();
-        while (project->page() > page)
-            prev();
-    }
+    void goToPage(int page) { test::goToPage(*window, *project, page); }
     // Types into a field as a user would and leaves it.
     void typeInto(QWidget* w, const QString& text) {
         w->setFocus();

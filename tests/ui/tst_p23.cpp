@@ -4,6 +4,7 @@
 #include "components/widgets/VelSpinEdit.h"
 #include "config/Project.h"
 #include "tests/support/RecordingDialogs.h"
+#include "tests/ui/WindowDriver.h"
 #include "ui/MainWindow.h"
 
 #include <QAbstractButton>
@@ -26,11 +27,7 @@ class TestOnChipPages : public QObject {
     std::unique_ptr<Project> project;
     std::unique_ptr<MainWindow> window;
 
-    template <class W> W* widget(const char* name) {
-        auto* w = qobject_cast<W*>(window->optionWidget(name));
-        if (!w) qFatal("no widget %s", name);
-        return w;
-    }
+    template <class W> W* widget(const char* name) { return test::optionWidget<W>(*window, name); }
     bool enabled(const char* name) { return widget<QWidget>(name)->isEnabled(); }
     QStringList items(const char* name) {
         QStringList out;
@@ -42,25 +39,12 @@ class TestOnChipPages : public QObject {
     void click(const char* name) {
         QTest::mouseClick(widget<QAbstractButton>(name), Qt::LeftButton);
     }
-    void clickOn(const char* name) {
-        auto* b = widget<QAbstractButton>(name);
-        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
-    }
+    void clickOn(const char* name) { test::clickOn(widget<QAbstractButton>(name)); }
     void selectController(const QString& name) {
         goToPage(0);
-        window->controllerTabs()->setCurrentIndex(2); // MEGA
-        auto* list = window->controllerList(2);
-        auto found = list->findItems(name, Qt::MatchExactly);
-        QVERIFY(!found.isEmpty());
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(found.front()).center());
+        test::chooseController(*window, 2, name); // MEGA
     }
-    void goToPage(int page) {
-        while (project->page() < page)
-            click("NextBtn");
-        while (project->page() > page)
-            click("PrevBtn");
-    }
+    void goToPage(int page) { test::goToPage(*window, *project, page); }
     // Types into a number field key by key; `leave` ends the edit with Return.
     void type(const char* name, const QString& text, bool leave = true) {
         auto* spin = widget<TVelSpinEdit>(name);

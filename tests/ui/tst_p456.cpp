@@ -5,6 +5,7 @@
 #include "components/widgets/VelSpinEdit.h"
 #include "config/Project.h"
 #include "tests/support/RecordingDialogs.h"
+#include "tests/ui/WindowDriver.h"
 #include "ui/MainWindow.h"
 
 #include <QApplication>
@@ -30,31 +31,13 @@ class TestSoftDriverPages : public QObject {
     std::unique_ptr<Project> project;
     std::unique_ptr<MainWindow> window;
 
-    template <class W> W* widget(const char* name) {
-        auto* w = qobject_cast<W*>(window->optionWidget(name));
-        if (!w) qFatal("no widget %s", name);
-        return w;
-    }
-    void clickOn(QAbstractButton* b) {
-        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
-    }
-    void clickButton(const char* name) {
-        QTest::mouseClick(widget<QPushButton>(name), Qt::LeftButton);
-    }
+    template <class W> W* widget(const char* name) { return test::optionWidget<W>(*window, name); }
+    void clickOn(QAbstractButton* b) { test::clickOn(b); }
+    void clickButton(const char* name) { test::clickButton(*window, name); }
     void selectController(int tab, const QString& name) {
-        window->controllerTabs()->setCurrentIndex(tab);
-        auto* list = window->controllerList(tab);
-        auto items = list->findItems(name, Qt::MatchExactly);
-        QVERIFY(!items.isEmpty());
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(items.front()).center());
+        test::chooseController(*window, tab, name);
     }
-    void goToPage(int page) {
-        while (project->page() < page)
-            clickButton("NextBtn");
-        while (project->page() > page)
-            clickButton("PrevBtn");
-    }
+    void goToPage(int page) { test::goToPage(*window, *project, page); }
     // Types into a field and leaves it with Tab, as a user does.
     void typeAndLeave(QWidget* w, const QString& text) {
         w->setFocus();

@@ -4,6 +4,7 @@
 #include "components/widgets/VelSpinEdit.h"
 #include "config/Project.h"
 #include "tests/support/RecordingDialogs.h"
+#include "tests/ui/WindowDriver.h"
 #include "ui/MainWindow.h"
 
 #include <QCheckBox>
@@ -27,29 +28,13 @@ class TestSpecialPages : public QObject {
     std::unique_ptr<Project> project;
     std::unique_ptr<MainWindow> window;
 
-    template <class W> W* widget(const char* name) {
-        auto* w = qobject_cast<W*>(window->optionWidget(name));
-        if (!w) qFatal("no widget %s", name);
-        return w;
-    }
-    void clickOn(QAbstractButton* b) {
-        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
-    }
+    template <class W> W* widget(const char* name) { return test::optionWidget<W>(*window, name); }
+    void clickOn(QAbstractButton* b) { test::clickOn(b); }
     void selectController(const QString& name) {
-        while (project->page() > 0)
-            QTest::mouseClick(widget<QPushButton>("PrevBtn"), Qt::LeftButton);
-        const int tab = name.startsWith("tiny") ? 0 : 2;
-        window->controllerTabs()->setCurrentIndex(tab);
-        auto* list = window->controllerList(tab);
-        auto items = list->findItems(name, Qt::MatchExactly);
-        QVERIFY(!items.isEmpty());
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(items.front()).center());
+        goToPage(0);
+        test::chooseController(*window, name.startsWith("tiny") ? 0 : 2, name);
     }
-    void goToPage(int page) {
-        while (project->page() < page)
-            QTest::mouseClick(widget<QPushButton>("NextBtn"), Qt::LeftButton);
-    }
+    void goToPage(int page) { test::goToPage(*window, *project, page); }
     static QStringList items(QComboBox* c) {
         QStringList l;
         for (int i = 0; i < c->count(); ++i)

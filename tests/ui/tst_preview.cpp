@@ -8,6 +8,7 @@
 #include "config/Project.h"
 #include "generator/BuildApp.h"
 #include "tests/support/RecordingDialogs.h"
+#include "tests/ui/WindowDriver.h"
 #include "ui/FramePortWidget.h"
 #include "ui/ListingEditor.h"
 #include "ui/ListingHighlighter.h"
@@ -58,36 +59,11 @@ class TestPreview : public QObject {
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
-    template <class W> W* widget(const char* name) {
-        auto* w = qobject_cast<W*>(window->optionWidget(name));
-        if (!w) qFatal("no widget %s", name);
-        return w;
-    }
-    void clickOn(QAbstractButton* b) {
-        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
-    }
-    void clickButton(const char* name) {
-        QTest::mouseClick(widget<QPushButton>(name), Qt::LeftButton);
-    }
-    void selectController(const QString& name) {
-        QTabWidget* tabs = window->controllerTabs();
-        for (int tab = 0; tab < tabs->count(); ++tab) {
-            auto* list = window->controllerList(tab);
-            auto items = list->findItems(name, Qt::MatchExactly);
-            if (items.isEmpty()) continue;
-            tabs->setCurrentIndex(tab);
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                              list->visualItemRect(items.front()).center());
-            return;
-        }
-        QFAIL(qPrintable("no controller " + name));
-    }
-    void goToPage(int page) {
-        while (project->page() < page)
-            clickButton("NextBtn");
-        while (project->page() > page)
-            clickButton("PrevBtn");
-    }
+    template <class W> W* widget(const char* name) { return test::optionWidget<W>(*window, name); }
+    void clickOn(QAbstractButton* b) { test::clickOn(b); }
+    void clickButton(const char* name) { test::clickButton(*window, name); }
+    void selectController(const QString& name) { test::chooseController(*window, name); }
+    void goToPage(int page) { test::goToPage(*window, *project, page); }
     // The user goes back to the wizard (the offscreen platform activates every window shown).
     void backToTheWizard() {
         window->activateWindow();

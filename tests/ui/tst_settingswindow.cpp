@@ -49,19 +49,7 @@ struct Wizard {
     }
     template <class W> W* widget(const char* name) { return test::optionWidget<W>(*window, name); }
     void clickButton(const char* name) { test::clickButton(*window, name); }
-    void selectController(const QString& name) {
-        QTabWidget* tabs = window->controllerTabs();
-        for (int tab = 0; tab < tabs->count(); ++tab) {
-            auto* list = window->controllerList(tab);
-            auto items = list->findItems(name, Qt::MatchExactly);
-            if (items.isEmpty()) continue;
-            tabs->setCurrentIndex(tab);
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                              list->visualItemRect(items.front()).center());
-            return;
-        }
-        qFatal("no controller %s", qPrintable(name));
-    }
+    void selectController(const QString& name) { test::chooseController(*window, name); }
     void goToPage(int page) { test::goToPage(*window, project, page); }
     void typeAndLeave(QWidget* w, const QString& text) {
         w->setFocus();

@@ -109,11 +109,7 @@ class TestWindow : public QObject {
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
     }
     void selectController(int tab, const QString& name) {
-        clickTab(tab);
-        auto items = list(tab)->findItems(name, Qt::MatchExactly);
-        QVERIFY(!items.isEmpty());
-        QRect r = list(tab)->visualItemRect(items.front());
-        QTest::mouseClick(list(tab)->viewport(), Qt::LeftButton, {}, r.center());
+        test::chooseController(*window, tab, name);
     }
     void goToPage(int page) { test::goToPage(*window, *project, page); }
     // Types into a field as a user would and presses Enter.
