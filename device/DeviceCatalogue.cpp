@@ -55,7 +55,13 @@ void TDeviceCatalogue::TakeScan(TScanAhead& ahead) {
 
 TScanAhead::TScanAhead(const TDeviceCatalogue& directories) {
     fCatalogue.CopyListFrom(directories);
-    fThread = std::thread([this] { fCatalogue.Scan(); });
+    fThread = std::thread([this] {
+        try {
+            fCatalogue.Scan();
+        } catch (...) { // handed to the thread that takes the scan over
+            fFailure = std::current_exception();
+        }
+    });
 }
 
 TScanAhead::~TScanAhead() {
@@ -64,6 +70,7 @@ TScanAhead::~TScanAhead() {
 
 const TDeviceCatalogue& TScanAhead::Result() {
     if (fThread.joinable()) fThread.join();
+    if (fFailure) std::rethrow_exception(fFailure);
     return fCatalogue;
 }
 

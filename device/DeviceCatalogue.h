@@ -6,6 +6,7 @@
 #include "device/DeviceLoader.h"
 
 #include <array>
+#include <exception>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -92,6 +93,7 @@ class TDeviceCatalogue {
     // Path of that entry, or the empty text.
     std::string CurCPUDSCName(const std::string& CurCPUName) const;
 
+    // Whether `other` scans the same directories.
     bool SameDirectories(const TDeviceCatalogue& other) const {
         return fHomePath == other.fHomePath && fInstalledPath == other.fInstalledPath &&
                fUserPath == other.fUserPath;
@@ -120,13 +122,15 @@ class TScanAhead {
 
     // Whether this scan reads the directories that `c` is set to.
     bool Reads(const TDeviceCatalogue& c) const { return fCatalogue.SameDirectories(c); }
-    // Waits for the thread; the catalogue as the scan left it.
+    // Waits for the thread; the catalogue as the scan left it. What the scan threw (no
+    // memory, say) is thrown here.
     const TDeviceCatalogue& Result();
 
   private:
     QuietDialogs fDialogs; // the messages are kept in the catalogue's read errors
     TDeviceLoader fLoader{fDialogs};
     TDeviceCatalogue fCatalogue{fLoader};
+    std::exception_ptr fFailure;
     std::thread fThread;
 };
 
