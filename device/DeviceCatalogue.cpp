@@ -141,7 +141,7 @@ void TDeviceCatalogue::Scan() {
             if (folder.fd >= 0)
                 fLoader.ScanIniEditorFileName(path, folder.fd, file);
             else
-                fLoader.ScanIniEditorFileName(path);
+                fLoader.ScanIniEditorFileName(path, AT_FDCWD, path);
             if (!fLoader.ReadError().empty())
                 fReadErrors.push_back("Cannot read \"" + path + "\": " + fLoader.ReadError());
             if (!fLoader.IniEditor().ReadBool("device", "HLL")) continue;

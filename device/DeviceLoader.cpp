@@ -3,6 +3,7 @@
 #include "device/FileRead.h"
 
 #include <algorithm>
+#include <fcntl.h>
 #include <filesystem>
 #include <string_view>
 
@@ -104,11 +105,11 @@ bool BootAddressInFlash(std::int64_t wordAddress, std::int64_t flashBytes) {
 }
 
 void TDeviceLoader::SetIniEditorFileName(const std::string& fileName) {
-    open(fileName, {});
+    open(fileName, {}, AT_FDCWD, fileName);
 }
 
 void TDeviceLoader::ScanIniEditorFileName(const std::string& fileName) {
-    open(fileName, "device");
+    open(fileName, "device", AT_FDCWD, fileName);
 }
 
 void TDeviceLoader::ScanIniEditorFileName(const std::string& fileName, int directoryFd,
@@ -127,8 +128,7 @@ void TDeviceLoader::open(const std::string& fileName, std::string_view onlySecti
     }
     fIniEditorFileName = fileName;
     fUnparsedText.clear();
-    TFileRead read =
-        directoryFd < 0 ? ReadRegularFile(fileName) : ReadRegularFileAt(directoryFd, name);
+    TFileRead read = ReadRegularFileAt(directoryFd, name);
     ++fFileReads;
     fReadError = read.status == TFileRead::Failed ? read.reason : std::string();
     if (read.status != TFileRead::Ok) {

@@ -37,7 +37,8 @@ class TDeviceLoader {
     // parsed from the text kept in memory, without reading the file again.
     void ScanIniEditorFileName(const std::string& fileName);
     // The same, reading the file as `name` in the open directory `directoryFd` (a file
-    // descriptor); `fileName` is still its name for the messages and later use.
+    // descriptor, or AT_FDCWD for a name relative to the working directory); `fileName` is
+    // still its name for the messages and later use.
     void ScanIniEditorFileName(const std::string& fileName, int directoryFd,
                                const std::string& name);
     const std::string& ReadError() const { return fReadError; }
@@ -55,9 +56,9 @@ class TDeviceLoader {
     int FileReads() const { return fFileReads; }
 
   private:
-    // Reads `fileName`, or `name` in `directoryFd` when that is not negative.
-    void open(const std::string& fileName, std::string_view onlySection, int directoryFd = -1,
-              const std::string& name = {});
+    // Makes `fileName` the open description, reading it as `name` in `directoryFd`.
+    void open(const std::string& fileName, std::string_view onlySection, int directoryFd,
+              const std::string& name);
 
     Dialogs& fDialogs;
     TIniDocument fIniEditor;

@@ -310,13 +310,6 @@ QListWidget* MainWindow::controllerList(int tab) {
     return fControllerLists[tab];
 }
 
-std::vector<QListWidget*> MainWindow::madeControllerLists() const {
-    std::vector<QListWidget*> made;
-    for (QListWidget* list : fControllerLists)
-        if (list) made.push_back(list);
-    return made;
-}
-
 void MainWindow::makeControllerList(int tab) {
     const OptName listName = Project::controllerLists()[tab];
     const OptionDef* d = findOption(listName.name());

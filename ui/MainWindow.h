@@ -87,8 +87,6 @@ class MainWindow : public QMainWindow {
     void buildIdlePage();
     QWidget* buildControllerTabs();
     void makeControllerList(int tab);
-    // The lists made so far, by tab.
-    std::vector<QListWidget*> madeControllerLists() const;
     void bind(const OptionDef& def, QWidget* widget, QLabel* label);
     void act(const std::string& name, const std::function<void()>& action);
     void runCommand(const std::string& name);
