@@ -1,8 +1,7 @@
 // Timings of the window a user waits for, on the offscreen platform: start-up until the first
 // page is painted (against a bare main window with one label and against the first page made
-// by hand in plain Qt, in the same run), a controller
-// click until every widget shows the new state, next and prev, Build and show, a change until
-// the preview shows it.
+// by hand in plain Qt, in the same run), a controller click until every widget shows the new
+// state, next and prev, Build and show, a change until the preview shows it.
 // Run: QT_QPA_PLATFORM=offscreen build/bin/pramlet-window-bench (from the build tree, so that
 // the bundled devices lie beside it).
 
